@@ -1,0 +1,72 @@
+// The one number space that names every astrological object, and the
+// constant tables hanging on it (names, abbreviations, ephemeris numbers,
+// colour classes, rulers, aspect angles, orbs, configuration shapes).
+#pragma once
+
+#include <cstdint>
+
+/// One identifier for every sign, house, house system, aspect, configuration,
+/// month and chart point.
+using ObjectId = int32_t;
+
+/// Index 0..37 of every per-point array: 0..25 the computed points
+/// (id 10000 + index), 26..37 the house cusps (id index + 724).
+using PointIndex = int32_t;
+
+namespace ids {
+constexpr ObjectId kColourClassFirst = 250;
+constexpr ObjectId kPatternFirst = 300;     // Stellium .. Grand Sextile: 300..309
+constexpr ObjectId kPatternLast = 309;
+constexpr ObjectId kMonthFirst = 331;       // January .. December: 331..342
+constexpr ObjectId kSignFirst = 500;        // Aries .. Pisces: 500..511
+constexpr ObjectId kSignLast = 511;
+constexpr ObjectId kHouseFirst = 750;       // Ascendant .. Twelfth House: 750..761
+constexpr ObjectId kHouseLast = 761;
+constexpr ObjectId kHouseSystemFirst = 780; // Placidus .. Gauquelin: 780..793
+constexpr ObjectId kHouseSystemLast = 793;
+constexpr ObjectId kPlacidus = 780;
+constexpr ObjectId kNullHouses = 783;
+constexpr ObjectId kPorphyry = 786;
+constexpr ObjectId kAspectFirst = 1000;     // Conjunction .. Contraparallel: 1000..1019
+constexpr ObjectId kDisposits = 1020;
+constexpr ObjectId kPointFirst = 10000;     // Sun .. Proserpina: 10000..10026
+constexpr ObjectId kMeanNode = 10170;
+constexpr ObjectId kTrueNode = 10171;
+constexpr ObjectId kMeanApogee = 10172;
+constexpr ObjectId kOscuApogee = 10173;
+} // namespace ids
+
+constexpr int kComputedPoints = 26;   ///< points 0..25 with positions
+constexpr int kChartPoints = 38;      ///< points plus twelve cusps
+constexpr int kAspectKinds = 18;      ///< searched aspect kinds 1000..1017
+constexpr int kPatternKinds = 10;     ///< configurations 300..309
+
+/// Point identifier of a point index (10000 + i for bodies, i + 724 for cusps).
+inline ObjectId PointIndexToId(PointIndex i) { return i < kComputedPoints ? ids::kPointFirst + i : i + 724; }
+
+/// Shape of one aspect configuration: how many points, how many aspects
+/// join them, and the multiset of aspect kinds (one per joined pair).
+struct AspectPatternShape {
+    int32_t pointCount;
+    int32_t aspectCount;
+    ObjectId aspects[15];
+};
+
+/// Signs ruled by a point; count -1 and both signs -1 for a non-ruler.
+struct RuledSigns {
+    int32_t count;
+    ObjectId first;
+    ObjectId second;
+};
+
+/// Sign ordinal 1..12 to its identifier (no range check).
+ObjectId SignToId(int n);
+int IdToEphemerisNumber(ObjectId id);
+const char* GetIdName(ObjectId id);
+const char* GetIdAbbreviation(ObjectId id);
+int GetColourClass(ObjectId id);
+ObjectId GetSignRuler(ObjectId signId);
+RuledSigns GetRuledSigns(ObjectId pointId);
+double GetAspectAngle(ObjectId aspectId);
+double GetDefaultOrb(ObjectId aspectId);
+const AspectPatternShape* GetPatternShape(ObjectId configurationId);

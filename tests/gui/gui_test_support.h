@@ -1,0 +1,15 @@
+// Shared helpers for the GUI tests.
+#pragma once
+
+#include <wx/image.h>
+
+namespace ov_test {
+
+/// Called once before the tests run: compiles glyph tables, points the
+/// ephemeris at its data, and whatever else every GUI test relies on.
+void InitGuiTestEnvironment();
+
+/// Lets pending events (paints, sizes, timers) run.
+void PumpEvents(int milliseconds = 50);
+
+} // namespace ov_test
