@@ -106,8 +106,9 @@ TEST(SplitAtAnyOf, PartsRunsLineEndsAndLimit)
         ASSERT_EQ(count, static_cast<int>(c.parts.size())) << c.text;
         for (int i = 0; i < count; ++i)
             EXPECT_EQ(parts[i], c.parts[i]) << c.text;
-        if (count < c.maxCount)
+        if (count < c.maxCount) {
             EXPECT_EQ(parts[count], nullptr) << c.text;
+        }
     }
     char* parts[2];
     EXPECT_EQ(SplitAtAnyOf(nullptr, ";", parts, 2), 0);
