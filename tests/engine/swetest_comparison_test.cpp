@@ -7,7 +7,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
+#include <fstream>
+#include <sys/wait.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -219,6 +220,111 @@ TEST(SwetestComparison, NatalChartsAgreeWithReferenceClient)
             EXPECT_LE(p.house, 12) << GetIdName(PointIndexToId(i));
             EXPECT_EQ(p.houseSystem, c.houseSystem);
         }
+    }
+}
+
+// Runs build/chartdump; false when it is not there or fails.
+bool RunChartDump(const std::string& arguments, std::vector<std::string>* lines, int* exitCode)
+{
+    const std::string command = std::string(OV_BINARY_DIR) + "/chartdump " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return false;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        lines->emplace_back(buffer);
+    const int status = pclose(pipe);
+    *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return true;
+}
+
+bool HaveChartDump()
+{
+    return std::ifstream(std::string(OV_BINARY_DIR) + "/chartdump").good();
+}
+
+TEST(ChartDumpTool, PrintsChartsThatAgreeWithReferenceClient)
+{
+    if (!HaveChartDump())
+        GTEST_SKIP() << "chartdump is not built";
+    const ChartCase cases[] = {
+        {{1987, 7, 14, 23, 59, 59}, 1, 1, 52.52, 13.405, 787, 0, 1},
+        {{1600, 1, 1, 0, 0, 0}, 5, 0, -77.85, 166.67, 781, 1, 0},
+        {{2024, 3, 31, 1, 30, 0}, 10, 1, -33.8688, 151.2093, 791, 1, 1},
+    };
+    for (const ChartCase& c : cases) {
+        char arguments[256];
+        std::snprintf(arguments, sizeof arguments, "%d %d %d %d %d %d %d %d %.9f %.9f %d %d %d", c.local.year,
+                      c.local.month, c.local.day, c.local.hour, c.local.minute, c.local.second, c.zone, c.dst,
+                      c.latitude, c.longitude, c.houseSystem, c.meanNode, c.meanApogee);
+        SCOPED_TRACE(arguments);
+        std::vector<std::string> lines;
+        int exitCode = -1;
+        ASSERT_TRUE(RunChartDump(arguments, &lines, &exitCode));
+        ASSERT_EQ(exitCode, 0);
+        ASSERT_EQ(lines.size(), 3u + 12u + kComputedPoints);
+
+        ReferenceChart reference;
+        std::string error;
+        ASSERT_TRUE(RunSwetest(c, &reference, &error)) << error;
+        const civil::Moment ut = civil::FromSeconds(civil::ToSeconds(c.local) - (c.zone + c.dst) * 3600);
+
+        double value = 0.0;
+        ASSERT_EQ(std::sscanf(lines[0].c_str(), "jd %lf", &value), 1);
+        EXPECT_NEAR(value, civil::JulianDay(ut), 1e-8);
+        ASSERT_EQ(std::sscanf(lines[1].c_str(), "st %lf", &value), 1);
+        EXPECT_NEAR(value, reference.siderealDegrees / 15.0, 1e-7);
+        ASSERT_EQ(std::sscanf(lines[2].c_str(), "armc %lf", &value), 1);
+        EXPECT_LT(AngleDifference(value, reference.armc), 1e-6);
+        for (int k = 1; k <= 12; ++k) {
+            int n = 0, system = 0;
+            ASSERT_EQ(std::sscanf(lines[2 + k].c_str(), "cusp %d %lf %d", &n, &value, &system), 3);
+            EXPECT_EQ(n, k);
+            EXPECT_EQ(system, c.houseSystem);
+            EXPECT_LT(AngleDifference(value, reference.cusps[k]), 1e-6) << "cusp " << k;
+        }
+        for (int i = 0; i < kComputedPoints; ++i) {
+            int index = 0, id = 0, house = 0;
+            double v[6];
+            ASSERT_EQ(std::sscanf(lines[15 + i].c_str(), "point %d %d %lf %lf %lf %lf %lf %lf %d", &index, &id,
+                                  &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &house),
+                      9);
+            EXPECT_EQ(index, i);
+            EXPECT_EQ(id, PointIndexToId(i));
+            EXPECT_LT(AngleDifference(v[0], reference.points[i][0]), 1e-6) << i;
+            for (int k = 1; k < 6; ++k)
+                EXPECT_NEAR(v[k], reference.points[i][k], 1e-6) << i << " value " << k;
+            EXPECT_GE(house, 1);
+            EXPECT_LE(house, 12);
+        }
+    }
+}
+
+TEST(ChartDumpTool, RejectsBadArgumentsWithUsage)
+{
+    if (!HaveChartDump())
+        GTEST_SKIP() << "chartdump is not built";
+    const char* bad[] = {
+        "",
+        "2000 1 1 12 0 0 0 0 51.5 0",                 // no house system
+        "2000 13 1 12 0 0 0 0 51.5 0 780",            // month
+        "2001 2 29 12 0 0 0 0 51.5 0 780",            // no such day
+        "2000 1 1 24 0 0 0 0 51.5 0 780",             // hour
+        "2000 1 1 12 0 0 0 2 51.5 0 780",             // daylight-saving flag
+        "2000 1 1 12 0 0 0 0 91 0 780",               // latitude
+        "2000 1 1 12 0 0 0 0 51.5 0 779",             // house system
+        "2000 1 1 12 0 0 0 0 51.5 0 780 2",           // node mode
+        "2000 1 1 12 0 0 0 0 51.5 0 780 0 1 9",       // one argument too many
+        "2000 1 1 12 0 0 0 0 51.5x 0 780",            // not a number
+        "2000 1 1 12 0 0 0 0 nan 0 780",
+    };
+    for (const char* arguments : bad) {
+        std::vector<std::string> lines;
+        int exitCode = -1;
+        ASSERT_TRUE(RunChartDump(arguments, &lines, &exitCode));
+        EXPECT_EQ(exitCode, 2) << arguments;
+        ASSERT_EQ(lines.size(), 1u) << arguments;
+        EXPECT_EQ(lines[0].rfind("usage: chartdump", 0), 0u) << arguments;
     }
 }
 
