@@ -94,10 +94,15 @@ void BareProgressed(const ChartTimeRecord& natal, const ChartTimeRecord& target,
 {
     ChartTimeRecord progressed;
     ComputeProgressedChartData(&natal, &target, &progressed);
+    // The natal ARMC (and the sidereal time that the house call works out).
     BareChart scratch;
-    BareNatal(natal, &scratch); // the natal ARMC (and the sidereal time the house call makes)
+    const double jdN = BareJulianDay(natal);
+    swe_sidtime(jdN);
+    swe_houses(jdN, DmsToDecimal(&natal.latitude), DmsToDecimal(&natal.longitude), 'P', scratch.cusps,
+               scratch.ascmc);
     const double eps = BareObliquity(progressed);
     const double armc = scratch.ascmc[2] + (BareJulianDay(target) - BareJulianDay(natal)) * 360.0 / 133401.86387922167;
+    swe_sidtime(jdN);
     swe_houses_armc(armc, DmsToDecimal(&natal.latitude), eps, 'P', out->cusps, out->ascmc);
     BarePoints(BareJulianDay(progressed), out->points);
 }
