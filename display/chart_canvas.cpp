@@ -112,6 +112,10 @@ void CChartCanvas::FindAspects(ChartSlot slotA, ChartSlot slotB, bool twoCharts)
 {
     aspectCount_ = FindAspectRecords(chartSet_.positions, pointRestricted_, aspectRestricted_,
                                      orbs_, slotA, slotB, aspects_.data());
+    // New records would otherwise keep the configuration lists of earlier
+    // ones, indices into a configuration array that no longer holds them.
+    for (int r = 0; r < aspectCount_; ++r)
+        aspects_[r].configurations.clear();
     if (infoPanel_)
         infoPanel_->SetAspectList(aspectCount_, aspects_.data());
 }

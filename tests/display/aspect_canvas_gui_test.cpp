@@ -89,6 +89,8 @@ TEST_F(CanvasTest, ConfigurationsFollowTheView)
     EXPECT_EQ(canvas->GetShownSlotA(), kSlotTransit);
     EXPECT_EQ(canvas->GetAspectCount(), 6);  // the cross: four squares, two oppositions
     EXPECT_TRUE(canvas->GetPatterns().IsEmpty());
+    for (int r = 0; r < canvas->GetAspectCount(); ++r)  // no indices into the emptied array
+        EXPECT_TRUE(canvas->GetAspect(r).configurations.empty()) << r;
     EXPECT_EQ(panel->GetShownSlotA(), kSlotTransit);
     EXPECT_EQ(panel->GetChartMode(), kChartNatal | kViewAspects);
 }
