@@ -49,16 +49,8 @@ void CChartCanvas::SetChartMode(ChartModeFlags flags, ChartSlot a, ChartSlot b, 
         if (single)
             infoPanel_->SetPage(infoPanel_->GetPage(), infoPanel_->GetSelection(), shownSlotA_);
     }
-    if (recalculate) {
-        if (single)
-            FindAspects(a, a, false);
-        else
-            FindAspects(b, c, true);
-        if (chartMode_ & kViewPatterns)
-            FindAspectPatterns();
-        else
-            patterns_.DoEmpty();
-    }
+    if (recalculate)
+        SearchShownCharts();
     if (refresh) {
         Refresh(false);
         if (infoPanel_)
