@@ -3,15 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-const double kPi = 2.0 * std::acos(0.0);
-}
-
-int RoundHalfAway(double v)
-{
-    return v > 0 ? static_cast<int>(std::floor(v + 0.5)) : static_cast<int>(std::ceil(v - 0.5));
-}
-
 double NormalizeDegrees(double degrees)
 {
     if (!std::isfinite(degrees))
@@ -23,17 +14,6 @@ double NormalizeDegrees(double degrees)
     if (a >= 360.0)
         a = 0.0;
     return a;
-}
-
-double WheelAngle(double longitude, double ascendant) { return NormalizeDegrees(longitude - ascendant + 360.0); }
-
-ScreenPoint PolarToScreen(int cx, int cy, double radius, double angle)
-{
-    const double rad = kPi / 180.0 * (180.0 - angle);
-    ScreenPoint p;
-    p.x = cx + RoundHalfAway(std::cos(rad) * radius);
-    p.y = cy + RoundHalfAway(std::sin(rad) * radius);
-    return p;
 }
 
 DrawingSquare ComputeDrawingSquare(int w, int h)

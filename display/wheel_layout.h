@@ -1,23 +1,14 @@
 // Geometry of the chart wheel as plain arithmetic: the drawing square, the
-// ring radii and glyph scale, wheel angles, the polar screen mapping, the
-// spreading of crowded glyphs, and the intensities and colours of the lines.
+// ring radii and glyph scale, cusp angles, the spreading of crowded glyphs, and the intensities and colours of the lines.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "display/colours.h"
+#include "display/polar_mapping.h"
+#include "display/wheel_tables.h"
 #include "engine/object_ids.h"
-
-/// Radii and glyph size of a wheel, from its square's size (all pixels).
-struct WheelLayout {
-    int D = 0;     ///< outer diameter of the zodiac ring
-    int S = 0;     ///< inner diameter of the zodiac ring
-    int scale = 1; ///< glyph scale, 1 or 2
-    int G = 10;    ///< glyph size (hit-box side)
-    int R3 = 0;    ///< radius of the point-glyph centres
-    int R4 = 0;    ///< radius of the aspect circle
-};
 
 /// The centred square a wheel is drawn in, inside a w x h window.
 struct DrawingSquare {
@@ -26,24 +17,8 @@ struct DrawingSquare {
     int side = 0;
 };
 
-/// A whole-pixel screen position.
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
-
-/// Rounds halves away from zero: floor(v + 0.5) above zero, ceil(v - 0.5) otherwise.
-int RoundHalfAway(double v);
-
 /// An angle in degrees brought into [0, 360) (360 itself becomes 0).
 double NormalizeDegrees(double degrees);
-
-/// Wheel angle of a longitude against a reference ascendant, in [0, 360).
-double WheelAngle(double longitude, double ascendant);
-
-/// The screen point at a wheel angle and radius around (cx, cy): angle 0 lies
-/// left of the centre, 90 below, 180 right, 270 above.
-ScreenPoint PolarToScreen(int cx, int cy, double radius, double angle);
 
 /// The square of side min(w, h) centred in a w x h window.
 DrawingSquare ComputeDrawingSquare(int w, int h);
