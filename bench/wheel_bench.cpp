@@ -3,8 +3,6 @@
 // (recalculate, search aspects, draw). Needs a display; skips without one.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -14,6 +12,7 @@
 #include "display/glyph_engine.h"
 #include "engine/chart_positions.h"
 #include "engine/ephemeris_setup.h"
+#include "shell/chart_slots.h"
 
 namespace {
 
@@ -44,41 +43,40 @@ ChartTimeRecord MakeMoment(int year, int month, int day, int hour, int minute, d
 }
 
 // A canvas of 900 x 900 on a hidden frame, holding a natal chart in slot 0 and
-// a transit chart in slot 2, every computable point shown, default orbs.
+// a transit chart in slot 2 filled through the real recalculation with the
+// start-up restrictions and orbs; allPoints also shows every point the
+// ephemeris can place (the worst case: several hundred aspect lines).
 class WheelBench {
 public:
-    explicit WheelBench(ChartModeFlags mode)
+    WheelBench(ChartModeFlags mode, bool allPoints)
         : m_frame(new wxFrame(nullptr, wxID_ANY, "bench")), m_canvas(new CChartCanvas(m_frame)),
           m_bitmap(kSide, kSide), m_dc(m_bitmap), m_mode(mode)
     {
         SetUpOnce();
         m_frame->SetClientSize(kSide, kSide);
         m_canvas->SetSize(0, 0, kSide, kSide);
-        m_set.times[0] = MakeMoment(1974, 7, 23, 14, 35, 48.85, 2.35);
-        m_set.times[2] = MakeMoment(2026, 12, 7, 9, 0, 48.85, 2.35);
-        for (int k = 0; k < kAspectKinds; ++k)
-            m_orbs[k] = GetDefaultOrb(ids::kAspectFirst + k);
+        ChartSettings settings;
+        SetStartupDefaults(m_set, m_restrictions, settings, CurrentMoment{});
+        m_set.times[kSlotNative] = MakeMoment(1974, 7, 23, 14, 35, 48.85, 2.35);
+        m_set.times[kSlotTransit] = MakeMoment(2026, 12, 7, 9, 0, 48.85, 2.35);
+        if (allPoints)
+            for (auto& row : m_restrictions.pointRestricted)
+                for (uint8_t& flag : row)
+                    flag = 0;
         Recalculate();
-        m_canvas->SetRestrictions(m_restricted, m_aspectRestricted, m_orbs, false);
-        m_canvas->SetChartMode(m_mode, 0, 0, 2, true, false);
+        m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
+                                  m_restrictions.orbs, false);
+        m_canvas->SetChartMode(m_mode, kSlotNative, kSlotNative, kSlotTransit, true, false);
     }
     ~WheelBench() { m_frame->Destroy(); }
 
-    /// Computes both charts and hides the points the ephemeris could not place.
-    void Recalculate()
-    {
-        for (ChartSlot slot : {0, 2}) {
-            ComputeNatalChart(&m_set.times[slot], ids::kPlacidus, &m_set.positions[slot]);
-            for (int i = 0; i < kComputedPoints; ++i)
-                m_restricted[slot][i] = std::fabs(m_set.positions[slot].points[i].longitude) < 1e-6;
-        }
-    }
+    void Recalculate() { RecalculateCharts(m_set, m_restrictions, ids::kPlacidus); }
     void Advance(int minutes)
     {
-        m_set.times[2].minute += minutes;
-        if (m_set.times[2].minute >= 60) {
-            m_set.times[2].minute -= 60;
-            m_set.times[2].hour = (m_set.times[2].hour + 1) % 24;
+        m_set.times[kSlotTransit].minute += minutes;
+        if (m_set.times[kSlotTransit].minute >= 60) {
+            m_set.times[kSlotTransit].minute -= 60;
+            m_set.times[kSlotTransit].hour = (m_set.times[kSlotTransit].hour + 1) % 24;
         }
     }
     void Hand() { m_canvas->SetChartData(m_set.positions, m_set.times, m_set.names, false); }
@@ -92,18 +90,16 @@ private:
     wxMemoryDC m_dc;
     ChartModeFlags m_mode;
     ChartSet m_set;
-    uint8_t m_restricted[kChartSlots][kChartPoints] = {};
-    uint8_t m_aspectRestricted[kAspectKinds] = {};
-    double m_orbs[kAspectKinds] = {};
+    ChartRestrictions m_restrictions;
 };
 
-void RunDraw(benchmark::State& state, ChartModeFlags mode)
+void RunDraw(benchmark::State& state, ChartModeFlags mode, bool allPoints = false)
 {
     if (!ov_bench::HasDisplay()) {
         state.SkipWithError("no display");
         return;
     }
-    WheelBench bench(mode);
+    WheelBench bench(mode, allPoints);
     bench.Hand();
     for (auto _ : state)
         bench.Draw();
@@ -112,21 +108,24 @@ void RunDraw(benchmark::State& state, ChartModeFlags mode)
 
 void BM_WheelDrawNatalWithAspects(benchmark::State& state) { RunDraw(state, kChartNatal | kViewAspects); }
 void BM_WheelDrawNatalWithTransits(benchmark::State& state) { RunDraw(state, kChartTransits | kViewAspects); }
+void BM_WheelDrawNatalAllPoints(benchmark::State& state) { RunDraw(state, kChartNatal | kViewAspects, true); }
+void BM_WheelDrawTransitsAllPoints(benchmark::State& state) { RunDraw(state, kChartTransits | kViewAspects, true); }
 void BM_WheelDrawConfigurations(benchmark::State& state) { RunDraw(state, kChartNatal | kViewPatterns); }
 void BM_WheelDrawDispositorsBySign(benchmark::State& state)
 {
     RunDraw(state, kChartNatal | kViewDispositorsBySign);
 }
 
-// One frame of a time motion: move the transit on, recompute both charts,
-// search the aspects between them and draw the two rings.
+// One frame of a time motion with every point shown: move the transit on,
+// recalculate all eight slots, search the aspects between the two charts and
+// draw the two rings.
 void BM_WheelTimeMotionFrame(benchmark::State& state)
 {
     if (!ov_bench::HasDisplay()) {
         state.SkipWithError("no display");
         return;
     }
-    WheelBench bench(kChartTransits | kViewAspects);
+    WheelBench bench(kChartTransits | kViewAspects, true);
     for (auto _ : state) {
         bench.Advance(1);
         bench.Recalculate();
@@ -139,6 +138,8 @@ void BM_WheelTimeMotionFrame(benchmark::State& state)
 
 BENCHMARK(BM_WheelDrawNatalWithAspects)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelDrawNatalWithTransits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawNatalAllPoints)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawTransitsAllPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelDrawConfigurations)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelDrawDispositorsBySign)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelTimeMotionFrame)->Unit(benchmark::kMillisecond);
