@@ -10,6 +10,7 @@
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/modalhook.h>
 
 #include "display/chart_canvas.h"
 #include "display/chart_info.h"
@@ -279,6 +280,45 @@ TEST_F(PanelWindow, RealPaintEventsRunForEveryPage)
         ov_test::PumpEvents(20);
         EXPECT_GT(panel->GetVirtualSize().y, 0) << p.kind;
     }
+}
+
+/// Answers every modal dialog at once and counts them.
+class CountingDialogHook : public wxModalDialogHook {
+public:
+    int count = 0;
+
+protected:
+    int Enter(wxDialog*) override
+    {
+        ++count;
+        return wxID_OK;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// Catches a message box opened inside the paint (every repaint would open
+// another) or repeated for the same data.
+TEST_F(PanelWindow, BadChartModeIsReportedOnceAfterThePaint)
+{
+    Load(kChartNatal | kViewAspects, 0, 0, 0);
+    panel->SetChartMode(kViewAspects); // no chart type
+    CountingDialogHook hook;
+    hook.Register();
+    Render();
+    EXPECT_EQ(hook.count, 0); // not from inside the drawing
+    ov_test::PumpEvents(30);
+    EXPECT_EQ(hook.count, 1);
+    Render();
+    Render();
+    ov_test::PumpEvents(30);
+    EXPECT_EQ(hook.count, 1);
+    // New chart data may bring the problem again.
+    canvas->SetChartData(set.positions, set.times, set.names, false);
+    panel->SetChartMode(kViewAspects);
+    Render();
+    ov_test::PumpEvents(30);
+    EXPECT_EQ(hook.count, 2);
+    hook.Unregister();
 }
 
 } // namespace
