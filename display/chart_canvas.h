@@ -1,0 +1,123 @@
+// The chart wheel window: its copies of the chart set, restrictions and
+// orbs, the aspects and configurations it found, and the tables the last
+// paint left for the mouse hover.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/window.h>
+
+#include "display/aspect_pattern.h"
+#include "display/aspect_record.h"
+#include "display/info_panel_types.h"
+#include "display/wheel_tables.h"
+#include "shell/chart_set.h"
+
+class wxDC;
+class CChartInfo;
+
+class CChartCanvas : public wxWindow {
+public:
+    /// Creates the window on the frame whose status bar receives hover texts.
+    explicit CChartCanvas(wxFrame* frame);
+    ~CChartCanvas() override;
+
+    /// The panel that receives every result; set it before the other setters.
+    void SetInfoPanel(CChartInfo* panel);
+    void SetChartMode(ChartModeFlags flags, ChartSlot a, ChartSlot b, ChartSlot c,
+                      bool recalculate, bool refresh);
+    void SetChartData(const ChartPositions* positions, const ChartTimeRecord* times,
+                      const ChartNameRecord* names, bool refresh);
+    void SetRestrictions(const uint8_t (*pointRestricted)[kChartPoints],
+                         const uint8_t* aspectRestricted, const double* orbs, bool refresh);
+
+    /// Searches the aspects between slot A and slot B (one chart when equal)
+    /// and hands them to the panel.
+    void FindAspects(ChartSlot slotA, ChartSlot slotB, bool twoCharts);
+    /// Appends (index < 0) or overwrites one record; a full array ignores appends.
+    void AddAspect(ObjectId aspect, ChartSlot slotA, ChartSlot slotB, ObjectId pointA,
+                   ObjectId pointB, double angleA, double angleB, double orb, int index);
+    /// Sets the screen end points of record index around (cx, cy).
+    void SetAspectLine(int index, int cx, int cy, double radiusA, double radiusB);
+    /// Rebuilds the configurations and the records' configuration lists.
+    void FindAspectPatterns();
+
+    /// Draws the whole wheel into dc at the window's client size.
+    void Draw(wxDC& dc);
+
+    // Read access for the panel, the frame and tests.
+    ChartModeFlags GetChartMode() const { return chartMode_; }
+    ChartSlot GetShownSlotA() const { return shownSlotA_; }
+    ChartSlot GetShownSlotB() const { return shownSlotB_; }
+    const ChartSet& GetChartSet() const { return chartSet_; }
+    int GetAspectCount() const { return aspectCount_; }
+    const AspectRecord& GetAspect(int index) const { return aspects_[index]; }
+    const AspectPatternArray& GetPatterns() const { return patterns_; }
+    uint8_t IsPointRestricted(ChartSlot slot, PointIndex index) const
+    {
+        return pointRestricted_[slot][index];
+    }
+    uint8_t IsAspectRestricted(int kind) const { return aspectRestricted_[kind]; }
+    double GetOrb(int kind) const { return orbs_[kind]; }
+    CChartInfo* GetInfoPanel() const { return infoPanel_; }
+    InfoPageKind GetHoverKind() const { return hoverKind_; }
+    ObjectId GetHoveredItem() const { return hoveredItem_; }
+    ChartSlot GetHoveredSlot() const { return hoveredSlot_; }
+    int GetNearAspectCount() const { return nearAspectCount_; }
+    const uint8_t* GetAspectSelection() const { return aspectSelection_; }
+    const WheelGeometry& GetWheelGeometry(ChartSlot slot) const { return geometry_[slot]; }
+    const PointPlacement& GetPointPlacement(ChartSlot slot, PointIndex index) const
+    {
+        return placement_[slot][index];
+    }
+
+private:
+    // Searches aspects (and configurations in that view) for the shown charts.
+    void SearchShownCharts();
+
+    // Wheel drawing (chart_canvas_paint.cpp).
+    void OnPaint(wxPaintEvent& event);
+
+    // Mouse hover and selection (chart_canvas_hover.cpp).
+    void OnMouseMove(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeaveWindow(wxMouseEvent& event);
+
+    void OnSize(wxSizeEvent& event);
+
+    ChartSlot shownSlotA_ = 0;
+    ChartSlot shownSlotB_ = 0;
+    ChartModeFlags chartMode_ = kChartNatal;
+    ChartSet chartSet_;
+    CChartInfo* infoPanel_ = nullptr;
+    wxFrame* frame_ = nullptr;
+
+    // Hover state: what lies under the pointer (kind 0 nothing, 1 sign,
+    // 2 house, 3 point, 4 aspects near the pointer).
+    ObjectId hoveredItem_ = -1;
+    ChartSlot hoveredSlot_ = 0;
+    InfoPageKind hoverKind_ = kPageSummary;
+    int nearAspectCount_ = 0;
+    AspectSelection aspectSelection_ = {};
+    std::vector<uint8_t> listedPatterns_; ///< per configuration: already named in the status text
+
+    uint8_t pointRestricted_[kChartSlots][kChartPoints] = {};
+    uint8_t aspectRestricted_[kAspectKinds] = {};
+    double orbs_[kAspectKinds] = {};
+
+    // Filled by each paint for the hover.
+    PointPlacement placement_[kChartSlots][kChartPoints] = {};
+    WheelAngleEntry houseAngles_[kChartSlots][kAngleTableSize] = {};
+    WheelAngleEntry signAngles_[kChartSlots][kAngleTableSize] = {};
+    WheelGeometry geometry_[kChartSlots] = {};
+
+    int aspectCount_ = 0;
+    std::vector<AspectRecord> aspects_; ///< kMaxAspects records, the first aspectCount_ valid
+    AspectPatternArray patterns_;
+
+    wxDECLARE_CLASS(CChartCanvas);
+    wxDECLARE_NO_COPY_CLASS(CChartCanvas);
+    wxDECLARE_EVENT_TABLE();
+};
