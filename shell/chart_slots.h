@@ -1,0 +1,81 @@
+// The chart-slot rules of the main frame as plain functions over the chart
+// set, restrictions and settings: recalculation of all eight slots, the
+// slots each chart type shows, the start-up defaults, "chart for now" and
+// swapping two slots. Questions, files and the canvas stay with the frame.
+#pragma once
+
+#include <ctime>
+#include <functional>
+
+#include "shell/chart_set.h"
+
+/// The current moment and the computer's time zone in whole hours east.
+struct CurrentMoment {
+    std::time_t time = 0;
+    int timeZone = 0;
+};
+
+/// Local calendar fields of a moment in the computer's zone.
+struct LocalMoment {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+    bool dst = false; ///< only a definite "yes" from the C library counts
+};
+
+/// One row of the home-city table, chosen by the computer's time zone.
+struct HomeCity {
+    int timeZone;
+    const char* place;
+    int latitudeDegrees, latitudeMinutes;
+    int longitudeDegrees, longitudeMinutes;
+    bool noDst; ///< the daylight-saving flag is forced to 0 there
+};
+
+/// The computer's standard time zone at moment t, whole hours east
+/// (truncated: +5:30 gives 5), daylight saving taken out.
+int ComputerTimeZone(std::time_t t);
+
+/// The installed clock's moment with the computer's zone.
+CurrentMoment GetCurrentMoment();
+
+/// Calendar fields of t in the computer's zone.
+LocalMoment ToLocalMoment(std::time_t t);
+
+/// The home city of a zone; a zone without a row gives an empty place at
+/// 30 north and zone x 15 degrees east.
+HomeCity FindHomeCity(int timeZone);
+
+/// Recomputes all eight slots: the progressed slots 3 and 4 to the transit
+/// moment, Davison (5) and composite (6) from native and partner (or their
+/// progressed charts), the names of the derived slots, and marks points
+/// without a position unavailable and hidden. Returns true when a point
+/// restriction changed, so the caller hands the restrictions to the canvas.
+bool RecalculateCharts(ChartSet& set, ChartRestrictions& restrictions, ObjectId houseSystem);
+
+/// Sets the three shown slots for a chart type from the progressed flags of
+/// the native and partner slots.
+void SelectShownCharts(ChartType type, const ChartSet& set, ChartSettings& settings);
+
+/// The start-up defaults that need no window and no file: settings, every
+/// slot at the given moment in the home city of its zone, default point and
+/// aspect restrictions and orbs.
+void SetStartupDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSettings& settings,
+                        const CurrentMoment& now);
+
+/// Start-up: the defaults at the clock's moment, then readDefaultFiles (the
+/// frame's reading or writing of the per-user default configuration and
+/// chart files; may be empty), then the recalculation. Returns whether the
+/// recalculation changed a restriction.
+bool InitDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSettings& settings,
+                  const std::function<void()>& readDefaultFiles);
+
+/// Sets one slot to the current moment, keeping its zone and place: its clock
+/// shows the current time of its own zone. Slot 7 becomes a start-up "now"
+/// chart. The question for the default slot and the recalculation are the
+/// caller's.
+void SetChartToNow(ChartSet& set, ChartSlot slot, const CurrentMoment& now);
+
+/// Exchanges the data of two slots, with the progressed flags set as each
+/// pair needs. The question for the default slot, the default file, the
+/// recalculation and the display are the caller's.
+void SwapChartData(ChartSet& set, ChartSlot a, ChartSlot b);
