@@ -12,6 +12,7 @@
 #include "display/aspect_pattern.h"
 #include "display/aspect_record.h"
 #include "display/info_panel_types.h"
+#include "display/wheel_layout.h"
 #include "display/wheel_tables.h"
 #include "shell/chart_set.h"
 
@@ -79,6 +80,29 @@ private:
 
     // Wheel drawing (chart_canvas_paint.cpp).
     void OnPaint(wxPaintEvent& event);
+    void DrawChart(wxDC& dc, int x, int y, int w, int h, ChartSlot slotA, ChartSlot slotB,
+                   ChartModeFlags mode);
+    void DrawSingleWheel(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, ChartModeFlags mode);
+    void DrawBiWheel(wxDC& dc, int x, int y, int w, int h, ChartSlot inner, ChartSlot outer,
+                     ChartModeFlags mode);
+    WheelLayout ComputeWheelLayout(int w, int h, bool twoRings) const;
+    void StoreWheelGeometry(ChartSlot slot, int x, int y, int w, int h, const WheelLayout& layout);
+    void DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, bool twoRings);
+    void DrawPoints(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, double referenceAscendant,
+                    bool twoRings, bool outerRing, bool dispositorsBySign, bool dispositorsByHouse);
+    void SpreadGlyphs(ChartSlot slot, double minimumSeparation);
+    void DrawAspectLines(wxDC& dc, int x, int y, int w, int h, ChartSlot slotA, ChartSlot slotB,
+                         bool twoRings, bool configurationsOnly);
+    void DrawDispositorLines(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, bool bySign);
+    void DrawPolarLine(wxDC& dc, int cx, int cy, double radius1, double radius2, double angle1,
+                       double angle2);
+    void DrawGlyphAt(wxDC& dc, ObjectId glyph, int scale, int cx, int cy, double radius, double angle);
+    void SetGlyphBox(ChartSlot slot, PointIndex index, int cx, int cy, double radius, double angle,
+                     int width, int height);
+    /// The ruler of a point's sign (by sign) or of the sign numbered like its
+    /// house (by house); -1 when there is none.
+    ObjectId DispositorOf(ChartSlot slot, PointIndex index, bool bySign) const;
+    bool painting_ = false; ///< set while a paint runs, so a nested paint is skipped
 
     // Mouse hover and selection (chart_canvas_hover.cpp).
     void OnMouseMove(wxMouseEvent& event);
