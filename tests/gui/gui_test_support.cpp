@@ -1,5 +1,7 @@
 #include "tests/gui/gui_test_support.h"
 
+#include "display/glyph_engine.h"
+
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/utils.h>
@@ -9,6 +11,7 @@ namespace ov_test {
 
 void InitGuiTestEnvironment()
 {
+    CompileAllGlyphs();
 }
 
 void PumpEvents(int milliseconds)
