@@ -1,9 +1,15 @@
 #include "display/chart_info.h"
 
 #include <algorithm>
+#include <cstring>
 
-#include <wx/dcbuffer.h>
+#include <wx/bitmap.h>
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/msgdlg.h>
+
+#include "display/info_pages.h"
+#include "display/text_cursor_writer.h"
 
 wxIMPLEMENT_CLASS(CChartInfo, wxScrolledWindow);
 
@@ -14,10 +20,8 @@ wxBEGIN_EVENT_TABLE(CChartInfo, wxScrolledWindow)
 wxEND_EVENT_TABLE()
 
 CChartInfo::CChartInfo(wxWindow* parent, CChartCanvas* canvas)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 100),
-                       wxHSCROLL | wxVSCROLL, "panel"),
-      frame_(parent), canvas_(canvas), aspects_(kMaxAspects), selected_(kMaxAspects, 0),
-      order_(kMaxAspects, 0)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHSCROLL | wxVSCROLL, "panel"),
+      m_frame(parent), m_canvas(canvas)
 {
     SetBackgroundColour(*wxBLACK);
 }
@@ -27,97 +31,170 @@ CChartInfo::~CChartInfo() = default;
 void CChartInfo::SetChartData(const ChartPositions* positions, const ChartTimeRecord* times,
                               const ChartNameRecord* names)
 {
-    std::copy(positions, positions + kChartSlots, positions_);
-    std::copy(times, times + kChartSlots, times_);
-    std::copy(names, names + kChartSlots, names_);
+    std::copy(positions, positions + kChartSlots, m_state.charts.positions);
+    std::copy(times, times + kChartSlots, m_state.charts.times);
+    std::copy(names, names + kChartSlots, m_state.charts.names);
+    m_reportedProblem.clear();
     Refresh(false);
 }
 
-void CChartInfo::SetRestrictions(const uint8_t (*pointRestricted)[kChartPoints],
-                                 const uint8_t* aspectRestricted, bool refresh)
+void CChartInfo::SetRestrictions(const uint8_t (*pointRestricted)[kChartPoints], const uint8_t* aspectRestricted,
+                                 bool refresh)
 {
-    std::copy(&pointRestricted[0][0], &pointRestricted[0][0] + kChartSlots * kChartPoints,
-              &pointRestricted_[0][0]);
-    // The list of aspects near the last click refers to records that may be gone.
-    if (page_ == kPageAspects && !(listMode_ & (kListAll | kListFound))) {
-        page_ = kPageSummary;
-        pageSlot_ = 0;
-        selection_ = -1;
-    }
+    m_state.SetRestrictions(pointRestricted);
     if (refresh)
         Refresh(false);
 }
 
-void CChartInfo::SetAspectList(int count, const AspectRecord* records)
-{
-    count = std::max(0, std::min(count, kMaxAspects));
-    std::copy(records, records + count, aspects_.begin());
-    aspectCount_ = count;
-    for (int i = 0; i < count; ++i)
-        order_[i] = i;
-}
+void CChartInfo::SetAspectList(int count, const AspectRecord* records) { m_state.SetAspectList(count, records); }
 
-void CChartInfo::SetSelectedAspects(int count, const uint8_t* flags)
-{
-    std::copy(flags, flags + kMaxAspects, selected_.begin());
-}
+void CChartInfo::SetSelectedAspects(int count, const uint8_t* flags) { m_state.SetSelectedAspects(flags); }
 
 void CChartInfo::SetAspectSortOrder(AspectListMode mode, bool refresh)
 {
-    listMode_ = mode;
-    selection_ = -1;
-    pageSlot_ = IsSingleWheel(chartMode_) ? shownSlotA_ : shownSlotB_;
-    page_ = kPageAspects;
+    m_state.SetAspectSortOrder(mode);
     if (refresh)
         Refresh(false);
 }
 
-void CChartInfo::SetShownCharts(ChartSlot a, ChartSlot b, ChartSlot c)
+void CChartInfo::SetFindSettings(const uint8_t* pointsA, const uint8_t* pointsB, const uint8_t* aspects,
+                                 uint8_t bothPoints, double orbFrom, double orbTo)
 {
-    shownSlotA_ = a;
-    shownSlotB_ = b;
-    shownSlotC_ = c;
+    FindAspectsSettings& find = m_state.find;
+    std::memcpy(find.pointsA, pointsA, sizeof find.pointsA);
+    std::memcpy(find.pointsB, pointsB, sizeof find.pointsB);
+    std::memcpy(find.aspects, aspects, sizeof find.aspects);
+    find.bothPoints = bothPoints;
+    find.orbFrom = orbFrom;
+    find.orbTo = orbTo;
 }
+
+void CChartInfo::SetShownCharts(ChartSlot a, ChartSlot b, ChartSlot c) { m_state.SetShownCharts(a, b, c); }
 
 void CChartInfo::SetChartMode(ChartModeFlags mode)
 {
-    if (page_ == kPageAspects && !(listMode_ & (kListAll | kListFound))) {
-        page_ = kPageSummary;
-        selection_ = -1;
-        pageSlot_ = shownSlotA_;
-    }
-    chartMode_ = mode;
+    m_state.SetChartMode(mode);
     Refresh(false);
 }
 
-void CChartInfo::SetPage(InfoPageKind kind, ObjectId item, ChartSlot slot)
-{
-    page_ = kind;
-    pageSlot_ = slot;
-    selection_ = item < 0 ? -1 : item;
-}
+void CChartInfo::SetPage(InfoPageKind kind, ObjectId item, ChartSlot slot) { m_state.SetPage(kind, item, slot); }
 
 int CChartInfo::IsShowing(InfoPageKind kind, ObjectId item, ChartSlot slot) const
 {
-    const ObjectId wanted = item < 0 ? -1 : item;
-    return page_ == kind && selection_ == wanted && pageSlot_ == slot ? 0 : -1;
+    return m_state.IsShowing(kind, item, slot);
 }
 
-void CChartInfo::OnSize(wxSizeEvent& event)
-{
-    Refresh(false);
-}
+void CChartInfo::OnSize(wxSizeEvent& event) { Refresh(false); }
 
 void CChartInfo::OnPaint(wxPaintEvent& event)
 {
     wxPaintDC dc(this);
     const wxSize size = GetClientSize();
-    dc.SetBackground(*wxBLACK_BRUSH);
-    dc.Clear();
-    dc.SetPen(*wxWHITE_PEN);
-    dc.DrawLine(0, 0, 0, size.GetHeight());
+    if (size.x <= 0 || size.y <= 0)
+        return;
+    // The whole page is drawn off-screen first so that it never flickers.
+    wxBitmap bitmap(size.x, size.y);
+    wxMemoryDC memory(bitmap);
+    Draw(memory);
+    dc.Blit(0, 0, size.x, size.y, &memory, 0, 0);
 }
 
 void CChartInfo::OnLeftDown(wxMouseEvent& event)
 {
+    // Clicks on the panel do nothing.
+}
+
+void CChartInfo::Draw(wxDC& dc)
+{
+    const wxSize size = GetClientSize();
+    const int w = size.x, h = size.y;
+    dc.SetDeviceOrigin(0, 0);
+    dc.SetBackground(*wxBLACK_BRUSH);
+    dc.Clear();
+    dc.SetPen(wxPen(*wxWHITE, 1, wxPENSTYLE_SOLID));
+    dc.DrawLine(0, 0, 0, h);
+
+    // Pages draw in page coordinates from the top of the page; shift them so
+    // that the part at the scroll offset lands in the window.
+    int ppuX = 1, ppuY = 1;
+    GetScrollPixelsPerUnit(&ppuX, &ppuY);
+    const int offset = GetViewStart().y * std::max(ppuY, 1);
+    dc.SetDeviceOrigin(0, -offset);
+    switch (m_state.page) {
+    case kPageSign:
+        DrawDispositorPage(dc, w, h, m_state.selection);
+        break;
+    case kPageHouse:
+        DrawHousePage(dc, w, h, m_state.selection);
+        break;
+    case kPagePoint:
+        DrawPlanetPage(dc, w, h, m_state.selection);
+        break;
+    case kPageAspects:
+        DrawAspectList(dc, w, h, -1, m_state.listMode, true, offset, offset + h);
+        break;
+    default:
+        DrawChartSummary(dc, w, h);
+        break;
+    }
+    dc.SetDeviceOrigin(0, 0);
+}
+
+void CChartInfo::DrawChartSummary(wxDC& dc, int w, int h)
+{
+    TextCursorWriter out(m_cursor, dc);
+    const PageReport report = DrawSummaryPage(out, m_state, w, h);
+    UpdateScrollRange(report.height);
+    ReportProblem(report.error);
+}
+
+void CChartInfo::DrawDispositorPage(wxDC& dc, int w, int h, ObjectId sign)
+{
+    TextCursorWriter out(m_cursor, dc);
+    const PageReport report = DrawSignPage(out, m_state, w, h, sign);
+    UpdateScrollRange(report.height);
+    ReportProblem(report.error);
+}
+
+void CChartInfo::DrawHousePage(wxDC& dc, int w, int h, ObjectId house)
+{
+    TextCursorWriter out(m_cursor, dc);
+    const PageReport report = ::DrawHousePage(out, m_state, w, h, house);
+    UpdateScrollRange(report.height);
+    ReportProblem(report.error);
+}
+
+void CChartInfo::DrawPlanetPage(wxDC& dc, int w, int h, ObjectId point)
+{
+    TextCursorWriter out(m_cursor, dc);
+    const PageReport report = DrawPointPage(out, m_state, w, h, point);
+    UpdateScrollRange(report.height);
+    ReportProblem(report.error);
+}
+
+void CChartInfo::DrawAspectList(wxDC& dc, int w, int h, ObjectId selection, AspectListMode mode, bool fullPage,
+                                int top, int bottom)
+{
+    TextCursorWriter out(m_cursor, dc);
+    const PageReport report = DrawAspectListPage(out, m_state, w, h, selection, mode, fullPage, top, bottom);
+    if (fullPage)
+        UpdateScrollRange(report.height);
+}
+
+void CChartInfo::UpdateScrollRange(int height)
+{
+    if (height == m_scrollHeight)
+        return;
+    SetScrollbars(1, 1, 0, height, 0, 0);
+    m_scrollHeight = height;
+}
+
+void CChartInfo::ReportProblem(const wxString& message)
+{
+    // A message box opened inside a paint would expose the panel and paint
+    // again; show it after the paint, and only once for the same data.
+    if (message.empty() || message == m_reportedProblem)
+        return;
+    m_reportedProblem = message;
+    CallAfter([this, message] { wxMessageBox(message, "Message", wxOK | wxICON_ERROR | wxCENTRE, this); });
 }

@@ -3,15 +3,17 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include <wx/scrolwin.h>
 
 #include "display/aspect_record.h"
+#include "display/info_panel_state.h"
 #include "display/info_panel_types.h"
+#include "display/text_cursor.h"
 #include "shell/chart_set.h"
 
 class CChartCanvas;
+class wxDC;
 
 class CChartInfo : public wxScrolledWindow {
 public:
@@ -25,54 +27,60 @@ public:
     void SetAspectList(int count, const AspectRecord* records);
     void SetSelectedAspects(int count, const uint8_t* flags);
     void SetAspectSortOrder(AspectListMode mode, bool refresh);
+    void SetFindSettings(const uint8_t* pointsA, const uint8_t* pointsB, const uint8_t* aspects,
+                         uint8_t bothPoints, double orbFrom, double orbTo);
     void SetShownCharts(ChartSlot a, ChartSlot b, ChartSlot c);
     void SetChartMode(ChartModeFlags mode);
     void SetPage(InfoPageKind kind, ObjectId item, ChartSlot slot);
-    InfoPageKind GetPage() const { return page_; }
-    ObjectId GetSelection() const { return selection_; }
+    InfoPageKind GetPage() const { return m_state.page; }
+    ObjectId GetSelection() const { return m_state.selection; }
     /// 0 when the panel shows that page, item (negative counted as -1) and slot; else -1.
     int IsShowing(InfoPageKind kind, ObjectId item, ChartSlot slot) const;
 
-    ChartSlot GetPageSlot() const { return pageSlot_; }
-    ChartModeFlags GetChartMode() const { return chartMode_; }
-    AspectListMode GetListMode() const { return listMode_; }
-    int GetAspectCount() const { return aspectCount_; }
-    const AspectRecord& GetAspect(int index) const { return aspects_[index]; }
-    ChartSlot GetShownSlotA() const { return shownSlotA_; }
-    ChartSlot GetShownSlotB() const { return shownSlotB_; }
-    ChartSlot GetShownSlotC() const { return shownSlotC_; }
-    const ChartPositions& GetPositions(ChartSlot slot) const { return positions_[slot]; }
-    const ChartNameRecord& GetName(ChartSlot slot) const { return names_[slot]; }
+    /// Re-sorts the display order of the aspect list (see InfoPanelState).
+    void SortAspects() { m_state.SortAspects(); }
+
+    /// Draws what the window shows at its client size and scroll position.
+    void Draw(wxDC& dc);
+
+    ChartSlot GetPageSlot() const { return m_state.pageSlot; }
+    ChartModeFlags GetChartMode() const { return m_state.chartMode; }
+    AspectListMode GetListMode() const { return m_state.listMode; }
+    int GetAspectCount() const { return m_state.AspectCount(); }
+    const AspectRecord& GetAspect(int index) const { return m_state.aspects[index]; }
+    ChartSlot GetShownSlotA() const { return m_state.shownSlotA; }
+    ChartSlot GetShownSlotB() const { return m_state.shownSlotB; }
+    ChartSlot GetShownSlotC() const { return m_state.shownSlotC; }
+    const ChartPositions& GetPositions(ChartSlot slot) const { return m_state.charts.positions[slot]; }
+    const ChartNameRecord& GetName(ChartSlot slot) const { return m_state.charts.names[slot]; }
     uint8_t IsPointRestricted(ChartSlot slot, PointIndex index) const
     {
-        return pointRestricted_[slot][index];
+        return m_state.pointRestricted[slot][index];
     }
+    const InfoPanelState& GetState() const { return m_state; }
 
 private:
     void OnSize(wxSizeEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
 
-    ChartPositions positions_[kChartSlots];
-    ChartTimeRecord times_[kChartSlots];
-    ChartNameRecord names_[kChartSlots];
-    wxWindow* frame_ = nullptr;
-    CChartCanvas* canvas_ = nullptr;
-    ChartSlot shownSlotA_ = 0;
-    ChartSlot shownSlotB_ = 0;
-    ChartSlot shownSlotC_ = 1;
-    ChartSlot pageSlot_ = 0;
-    ObjectId selection_ = -1;
-    InfoPageKind page_ = kPageSummary;
-    ChartModeFlags chartMode_ = 0;
-    AspectListMode listMode_ = 0;
-    int32_t textSize_ = 10;
-    int aspectCount_ = 0;
-    std::vector<AspectRecord> aspects_;
-    std::vector<uint8_t> selected_;
-    std::vector<int32_t> order_;
-    uint8_t pointRestricted_[kChartSlots][kChartPoints] = {};
-    FindAspectsSettings find_;
+    void DrawChartSummary(wxDC& dc, int w, int h);
+    void DrawDispositorPage(wxDC& dc, int w, int h, ObjectId sign);
+    void DrawHousePage(wxDC& dc, int w, int h, ObjectId house);
+    void DrawPlanetPage(wxDC& dc, int w, int h, ObjectId point);
+    void DrawAspectList(wxDC& dc, int w, int h, ObjectId selection, AspectListMode mode, bool fullPage,
+                        int top, int bottom);
+    /// Sizes the vertical scroll range to a page of a new height (back to the top).
+    void UpdateScrollRange(int height);
+    /// Tells the user once, after the paint, about data a page could not show.
+    void ReportProblem(const wxString& message);
+
+    InfoPanelState m_state;
+    wxWindow* m_frame = nullptr;
+    CChartCanvas* m_canvas = nullptr;
+    TextCursor m_cursor;
+    int m_scrollHeight = 0;    ///< page height the scroll bars were last set to
+    wxString m_reportedProblem; ///< last message shown; cleared by new chart data
 
     wxDECLARE_CLASS(CChartInfo);
     wxDECLARE_NO_COPY_CLASS(CChartInfo);

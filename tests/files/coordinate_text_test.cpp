@@ -1,0 +1,230 @@
+// Coordinate, date and time text: parsing, formatting and the round trip
+// through a chart file.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+#include "files/coordinate_text.h"
+
+namespace {
+
+struct CoordinateCase {
+    const char* text;
+    bool longitude;
+    bool ok;
+    int degrees, minutes;
+    double seconds;
+};
+
+TEST(ParseCoordinate, ReadsBothFormsAndLeavesTheAngleAloneOnFailure)
+{
+    const DmsAngle before{11, 22, 33.0};
+    const CoordinateCase cases[] = {
+        {"37:47:00N", false, true, 37, 47, 0},
+        {"37:47:00N", true, false, 0, 0, 0},       // N is no longitude letter
+        {"122W25", true, true, -122, 25, 0},
+        {"122W", true, false, 0, 0, 0},            // used to leave 122 east behind
+        {"122:25:00W", true, true, -122, 25, 0},
+        {"90:00:00N", false, true, 0, 0, 0},       // 90 reduced modulo 90
+        {"12:34:56.7N", false, true, 12, 34, 56},
+        {"  122:25:00w \t", true, true, -122, 25, 0}, // blanks trimmed, case ignored
+        {"0:30:00S", false, true, 0, -30, 0},      // sign on the first non-zero part
+        {"37:47", false, false, 0, 0, 0},          // no hemisphere letter
+        {"37:47:00X", false, false, 0, 0, 0},
+        {":47:00N", false, false, 0, 0, 0},
+        {"", false, false, 0, 0, 0},
+        {"200E5", true, true, 20, 5, 0},
+        {"1W99", true, true, -1, 39, 0},
+        // Long digit strings used to overflow; now the exact remainder.
+        {"99999999999999999999:00:00E", true, true, 99, 0, 0},
+        {"1E123456789012345678901234567890", true, true, 1, 30, 0},
+    };
+    for (const CoordinateCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        DmsAngle angle = before;
+        const bool ok = c.longitude ? ParseCoordinate(c.text, &angle, 'E', 'W', true)
+                                    : ParseCoordinate(c.text, &angle, 'N', 'S', false);
+        EXPECT_EQ(ok, c.ok);
+        const DmsAngle expected = c.ok ? DmsAngle{c.degrees, c.minutes, c.seconds} : before;
+        EXPECT_EQ(angle.degrees, expected.degrees);
+        EXPECT_EQ(angle.minutes, expected.minutes);
+        EXPECT_DOUBLE_EQ(angle.seconds, expected.seconds);
+    }
+}
+
+TEST(FormatCoordinate, RoundsSecondsAndCarriesSixtyIntoTheMinutes)
+{
+    struct Case {
+        DmsAngle angle;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{-122, 25, 30.4}, "122:25:30W"},
+        {{-122, 25, 30.5}, "122:25:31W"},
+        {{37, 47, 59.6}, "37:48:00E"},   // not 37:47:60
+        {{10, 59, 59.9999}, "11:00:00E"},
+        {{0, -30, 0.0}, "0:30:00W"},
+        {{0, 0, -1.0}, "0:00:01W"},
+        {{0, 0, 0.0}, "0:00:00E"},
+        {{-179, 59, 59.7}, "179:59:59W"}, // 180 would read back as 0
+        {{89, 59, 59.5}, "89:59:59E"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatCoordinate(c.angle, "E", "W"), c.expected);
+}
+
+double TotalSeconds(const DmsAngle& a)
+{
+    const double magnitude = std::abs(a.degrees) * 3600.0 + std::abs(a.minutes) * 60.0 + std::fabs(a.seconds);
+    const bool negative = a.degrees ? a.degrees < 0 : a.minutes ? a.minutes < 0 : a.seconds < 0;
+    return negative ? -magnitude : magnitude;
+}
+
+TEST(FormatCoordinate, SaveAndReloadKeepsTheAngleWithinASecond)
+{
+    const double secondsValues[] = {0.0, 0.49, 29.5, 59.49, 59.5, 59.9999};
+    for (int degrees : {0, 1, 45, 122, 179})
+        for (int minutes : {0, 1, 30, 59})
+            for (double seconds : secondsValues)
+                for (int sign : {1, -1}) {
+                    DmsAngle angle{degrees, minutes, seconds};
+                    if (sign < 0)
+                        degrees ? angle.degrees = -degrees : minutes ? angle.minutes = -minutes : angle.seconds = -seconds;
+                    const wxString text = FormatCoordinate(angle, "E", "W");
+                    DmsAngle back;
+                    ASSERT_TRUE(ParseCoordinate(text, &back, 'E', 'W', true)) << text;
+                    EXPECT_NEAR(TotalSeconds(back), TotalSeconds(angle), 1.0) << text;
+                }
+}
+
+TEST(ParseDateInto, ReadsNamedAndNumericDatesWithSignedYears)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        int month, day, year;
+    };
+    const Case cases[] = {
+        {"6 December 2026", true, 12, 6, 2026},
+        {"Dec 6, 2026", true, 12, 6, 2026},
+        {"12 6 2026", true, 12, 6, 2026},        // month day year, as Astrolog writes it
+        {"6 December -500", true, 12, 6, -500},  // the library parser drops the minus
+        {"1 Jan 999", true, 1, 1, 999},
+        {"29 Feb 2000", true, 2, 29, 2000},
+        {"29 Feb 1900", false, 0, 0, 0},
+        {"31 February 2026", false, 0, 0, 0},    // used to assert in the library
+        {"2026-12-06", true, 12, 6, 2026},       // left to the library parser
+        {"no date here", false, 0, 0, 0},
+        {"", false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int32_t month = 7, day = 8, year = 1999;
+        EXPECT_EQ(ParseDateInto(c.text, &month, &day, &year), c.ok);
+        EXPECT_EQ(month, c.ok ? c.month : 7);
+        EXPECT_EQ(day, c.ok ? c.day : 8);
+        EXPECT_EQ(year, c.ok ? c.year : 1999);
+    }
+}
+
+TEST(ParseTimeInto, ReadsTwelveAndTwentyFourHourClocks)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        int hour, minute, second;
+    };
+    const Case cases[] = {
+        {"3:04:09pm", true, 15, 4, 9},           // the library parser reads 03:04:09
+        {"3:04:09 PM", true, 15, 4, 9},
+        {"9:05:07 AM", true, 9, 5, 7},
+        {"12:00:00 AM", true, 0, 0, 0},
+        {"12:30 p.m.", true, 12, 30, 0},
+        {"15:04:09", true, 15, 4, 9},
+        {"09:05:07.8", true, 9, 5, 7},            // whole seconds
+        {"noon", true, 12, 0, 0},                  // left to the library parser
+        {"25:00", false, 0, 0, 0},
+        {"13:00 pm", false, 0, 0, 0},
+        {"10:61", false, 0, 0, 0},
+        {"later", false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int32_t hour = 1, minute = 2;
+        double second = 3.0;
+        EXPECT_EQ(ParseTimeInto(c.text, &hour, &minute, &second), c.ok);
+        EXPECT_EQ(hour, c.ok ? c.hour : 1);
+        EXPECT_EQ(minute, c.ok ? c.minute : 2);
+        EXPECT_DOUBLE_EQ(second, c.ok ? c.second : 3.0);
+    }
+}
+
+/// Sets LC_ALL for the test's lifetime; the formatters read the environment.
+class ScopedLocaleEnvironment {
+public:
+    explicit ScopedLocaleEnvironment(const char* value)
+    {
+        if (const char* old = getenv("LC_ALL"))
+            m_old = old, m_had = true;
+        setenv("LC_ALL", value, 1);
+    }
+    ~ScopedLocaleEnvironment() { m_had ? setenv("LC_ALL", m_old.c_str(), 1) : unsetenv("LC_ALL"); }
+
+private:
+    std::string m_old;
+    bool m_had = false;
+};
+
+bool LocaleInstalled(const char* name)
+{
+    locale_t probe = newlocale(LC_TIME_MASK, name, static_cast<locale_t>(nullptr));
+    if (probe)
+        freelocale(probe);
+    return probe != nullptr;
+}
+
+TEST(FormatLongDate, DropsTheLeadingZeroAndFallsBackToC)
+{
+    for (const char* name : {"C", "xx_NOWHERE.UTF-8"}) {
+        const ScopedLocaleEnvironment env(name);
+        EXPECT_EQ(FormatLongDate(12, 6, 2026), "6 December 2026") << name;
+        EXPECT_EQ(FormatLongDate(3, 15, 1999), "15 March 1999") << name;
+        EXPECT_EQ(FormatLocalTime(9, 5, 7.9), "09:05:07") << name; // 24-hour keeps its zero
+    }
+}
+
+TEST(FormatLocalTime, TwelveHourClockLosesTheLeadingZero)
+{
+    if (!LocaleInstalled("en_US.UTF-8"))
+        GTEST_SKIP() << "en_US.UTF-8 is not installed";
+    const ScopedLocaleEnvironment env("en_US.UTF-8");
+    EXPECT_EQ(FormatLocalTime(9, 5, 7.0), "9:05:07 AM");
+    EXPECT_EQ(FormatLongDate(12, 6, 2026), "6 December 2026");
+}
+
+TEST(FormatLocalTime, GermanNamesWithoutDecimalCommasInNumbers)
+{
+    if (!LocaleInstalled("de_DE.UTF-8"))
+        GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    const ScopedLocaleEnvironment env("de_DE.UTF-8");
+    EXPECT_EQ(FormatLongDate(3, 6, 2026), wxString::FromUTF8("6 März 2026"));
+    char number[16];
+    snprintf(number, sizeof number, "%.1f", 1.5);
+    EXPECT_STREQ(number, "1.5");
+}
+
+TEST(FormatLocalTime, LeavesTheProcessLocaleAlone)
+{
+    const std::string before = setlocale(LC_ALL, nullptr);
+    const ScopedLocaleEnvironment env("C.UTF-8");
+    FormatLongDate(1, 2, 2003);
+    FormatLocalTime(4, 5, 6);
+    EXPECT_EQ(before, setlocale(LC_ALL, nullptr));
+    EXPECT_EQ(uselocale(static_cast<locale_t>(nullptr)), LC_GLOBAL_LOCALE);
+}
+
+} // namespace
