@@ -73,6 +73,8 @@ public:
     {
         return placement_[slot][index];
     }
+    const WheelAngleEntry& GetHouseAngle(ChartSlot slot, int house) const { return houseAngles_[slot][house]; }
+    const WheelAngleEntry& GetSignAngle(ChartSlot slot, int sign) const { return signAngles_[slot][sign]; }
 
 private:
     // Searches aspects (and configurations in that view) for the shown charts.

@@ -1,0 +1,145 @@
+// Drawing the whole chart wheel into a 900 x 900 memory context: a natal
+// chart with its aspect lines, a two-ring chart, and one time-motion frame
+// (recalculate, search aspects, draw). Needs a display; skips without one.
+#include <benchmark/benchmark.h>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+
+#include "bench/bench_support.h"
+#include "display/chart_canvas.h"
+#include "display/glyph_engine.h"
+#include "engine/chart_positions.h"
+#include "engine/ephemeris_setup.h"
+#include "shell/chart_slots.h"
+
+namespace {
+
+constexpr int kSide = 900;
+
+void SetUpOnce()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    InitEphemeris("ov_bench");
+    CompileAllGlyphs();
+}
+
+ChartTimeRecord MakeMoment(int year, int month, int day, int hour, int minute, double latitude, double longitude)
+{
+    ChartTimeRecord t;
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    t.hour = hour;
+    t.minute = minute;
+    t.timeZone = 1;
+    DecimalToDms(latitude, &t.latitude);
+    DecimalToDms(longitude, &t.longitude);
+    return t;
+}
+
+// A canvas of 900 x 900 on a hidden frame, holding a natal chart in slot 0 and
+// a transit chart in slot 2 filled through the real recalculation with the
+// start-up restrictions and orbs; allPoints also shows every point the
+// ephemeris can place (the worst case: several hundred aspect lines).
+class WheelBench {
+public:
+    WheelBench(ChartModeFlags mode, bool allPoints)
+        : m_frame(new wxFrame(nullptr, wxID_ANY, "bench")), m_canvas(new CChartCanvas(m_frame)),
+          m_bitmap(kSide, kSide), m_dc(m_bitmap), m_mode(mode)
+    {
+        SetUpOnce();
+        m_frame->SetClientSize(kSide, kSide);
+        m_canvas->SetSize(0, 0, kSide, kSide);
+        ChartSettings settings;
+        SetStartupDefaults(m_set, m_restrictions, settings, CurrentMoment{});
+        m_set.times[kSlotNative] = MakeMoment(1974, 7, 23, 14, 35, 48.85, 2.35);
+        m_set.times[kSlotTransit] = MakeMoment(2026, 12, 7, 9, 0, 48.85, 2.35);
+        if (allPoints)
+            for (auto& row : m_restrictions.pointRestricted)
+                for (uint8_t& flag : row)
+                    flag = 0;
+        Recalculate();
+        m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
+                                  m_restrictions.orbs, false);
+        m_canvas->SetChartMode(m_mode, kSlotNative, kSlotNative, kSlotTransit, true, false);
+    }
+    ~WheelBench() { m_frame->Destroy(); }
+
+    void Recalculate() { RecalculateCharts(m_set, m_restrictions, ids::kPlacidus); }
+    void Advance(int minutes)
+    {
+        m_set.times[kSlotTransit].minute += minutes;
+        if (m_set.times[kSlotTransit].minute >= 60) {
+            m_set.times[kSlotTransit].minute -= 60;
+            m_set.times[kSlotTransit].hour = (m_set.times[kSlotTransit].hour + 1) % 24;
+        }
+    }
+    void Hand() { m_canvas->SetChartData(m_set.positions, m_set.times, m_set.names, false); }
+    void Draw() { m_canvas->Draw(m_dc); }
+    int AspectCount() const { return m_canvas->GetAspectCount(); }
+
+private:
+    wxFrame* m_frame;
+    CChartCanvas* m_canvas;
+    wxBitmap m_bitmap;
+    wxMemoryDC m_dc;
+    ChartModeFlags m_mode;
+    ChartSet m_set;
+    ChartRestrictions m_restrictions;
+};
+
+void RunDraw(benchmark::State& state, ChartModeFlags mode, bool allPoints = false)
+{
+    if (!ov_bench::HasDisplay()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    WheelBench bench(mode, allPoints);
+    bench.Hand();
+    for (auto _ : state)
+        bench.Draw();
+    state.counters["aspects"] = bench.AspectCount();
+}
+
+void BM_WheelDrawNatalWithAspects(benchmark::State& state) { RunDraw(state, kChartNatal | kViewAspects); }
+void BM_WheelDrawNatalWithTransits(benchmark::State& state) { RunDraw(state, kChartTransits | kViewAspects); }
+void BM_WheelDrawNatalAllPoints(benchmark::State& state) { RunDraw(state, kChartNatal | kViewAspects, true); }
+void BM_WheelDrawTransitsAllPoints(benchmark::State& state) { RunDraw(state, kChartTransits | kViewAspects, true); }
+void BM_WheelDrawConfigurations(benchmark::State& state) { RunDraw(state, kChartNatal | kViewPatterns); }
+void BM_WheelDrawDispositorsBySign(benchmark::State& state)
+{
+    RunDraw(state, kChartNatal | kViewDispositorsBySign);
+}
+
+// One frame of a time motion with every point shown: move the transit on,
+// recalculate all eight slots, search the aspects between the two charts and
+// draw the two rings.
+void BM_WheelTimeMotionFrame(benchmark::State& state)
+{
+    if (!ov_bench::HasDisplay()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    WheelBench bench(kChartTransits | kViewAspects, true);
+    for (auto _ : state) {
+        bench.Advance(1);
+        bench.Recalculate();
+        bench.Hand();
+        bench.Draw();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_WheelDrawNatalWithAspects)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawNatalWithTransits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawNatalAllPoints)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawTransitsAllPoints)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawConfigurations)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelDrawDispositorsBySign)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelTimeMotionFrame)->Unit(benchmark::kMillisecond);
