@@ -133,6 +133,10 @@ void CChartCanvas::SetAspectLine(int index, int cx, int cy, double radiusA, doub
 void CChartCanvas::FindAspectPatterns()
 {
     ::FindAspectPatterns(aspects_.data(), aspectCount_, &patterns_);
+    // The panel got its copy of the records before their configuration lists
+    // were rebuilt; hand it the records again so its lists are not stale.
+    if (infoPanel_)
+        infoPanel_->SetAspectList(aspectCount_, aspects_.data());
 }
 
 void CChartCanvas::OnSize(wxSizeEvent& event)

@@ -103,6 +103,36 @@ HomeCity FindHomeCity(int timeZone)
     return HomeCity{timeZone, "", 30, 0, timeZone * 15, 0, false};
 }
 
+bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
+                           ChartRestrictions& restrictions)
+{
+    bool changed = false;
+    for (PointIndex p = 0; p < kChartPoints; ++p) {
+        const bool missing =
+            p < kComputedPoints && chart.points[p].longitude < kUnavailableLongitude;
+        restrictions.unavailable[slot][p] = missing ? 1 : 0;
+        // Hidden for good: showing it again is the user's choice.
+        if (missing && !restrictions.pointRestricted[slot][p]) {
+            restrictions.pointRestricted[slot][p] = 1;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void SetDefaultRestrictions(ChartRestrictions& restrictions)
+{
+    // Lilith, Ceres to Poseidon and the twelve cusps start hidden.
+    for (ChartSlot s = 0; s < kChartSlots; ++s)
+        for (PointIndex p = 0; p < kChartPoints; ++p)
+            restrictions.pointRestricted[s][p] = (p <= 10 || p == 12) ? 0 : 1;
+    for (int k = 0; k < kAspectKinds; ++k) {
+        restrictions.orbs[k] = GetDefaultOrb(ids::kAspectFirst + k);
+        // Conjunction, opposition, square, trine and sextile are searched.
+        restrictions.aspectRestricted[k] = k <= 4 ? 0 : 1;
+    }
+}
+
 bool RecalculateCharts(ChartSet& set, ChartRestrictions& restrictions, ObjectId houseSystem)
 {
     ChartTimeRecord* times = set.times;
@@ -151,18 +181,8 @@ bool RecalculateCharts(ChartSet& set, ChartRestrictions& restrictions, ObjectId 
     }
 
     bool changed = false;
-    for (ChartSlot s = 0; s < kChartSlots; ++s) {
-        for (PointIndex p = 0; p < kChartPoints; ++p) {
-            const bool missing =
-                p < kComputedPoints && positions[s].points[p].longitude < kUnavailableLongitude;
-            restrictions.unavailable[s][p] = missing ? 1 : 0;
-            // Hidden for good: showing it again is the user's choice.
-            if (missing && !restrictions.pointRestricted[s][p]) {
-                restrictions.pointRestricted[s][p] = 1;
-                changed = true;
-            }
-        }
-    }
+    for (ChartSlot s = 0; s < kChartSlots; ++s)
+        changed = MarkUnavailablePoints(positions[s], s, restrictions) || changed;
     return changed;
 }
 
@@ -223,15 +243,7 @@ void SetStartupDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSet
     }
     set.times[kSlotDefault].progressed = 1;
 
-    // Sun to Pluto, the North Node and Chiron are shown; the rest start hidden.
-    for (ChartSlot s = 0; s < kChartSlots; ++s)
-        for (PointIndex p = 0; p < kChartPoints; ++p)
-            restrictions.pointRestricted[s][p] = (p <= 10 || p == 12) ? 0 : 1;
-    for (int k = 0; k < kAspectKinds; ++k) {
-        restrictions.orbs[k] = GetDefaultOrb(ids::kAspectFirst + k);
-        // Conjunction, opposition, square, trine and sextile are searched.
-        restrictions.aspectRestricted[k] = k <= 4 ? 0 : 1;
-    }
+    SetDefaultRestrictions(restrictions);
 }
 
 bool InitDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSettings& settings,

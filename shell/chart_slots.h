@@ -45,6 +45,16 @@ LocalMoment ToLocalMoment(std::time_t t);
 /// 30 north and zone x 15 degrees east.
 HomeCity FindHomeCity(int timeZone);
 
+/// Marks the points of one computed slot that got no position (longitude
+/// below 1e-6) unavailable and hides them; cusps are always available.
+/// Returns true when a point became hidden.
+bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
+                           ChartRestrictions& restrictions);
+
+/// The start-up point and aspect restrictions of every slot: Sun to Pluto,
+/// North Node and Chiron shown; the five major aspect kinds searched; default orbs.
+void SetDefaultRestrictions(ChartRestrictions& restrictions);
+
 /// Recomputes all eight slots: the progressed slots 3 and 4 to the transit
 /// moment, Davison (5) and composite (6) from native and partner (or their
 /// progressed charts), the names of the derived slots, and marks points

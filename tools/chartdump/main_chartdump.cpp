@@ -4,14 +4,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "engine/chart_positions.h"
 #include "engine/ephemeris_setup.h"
+#include "display/aspect_pattern.h"
+#include "display/aspect_search.h"
+#include "shell/chart_slots.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: chartdump YEAR MONTH DAY HOUR MINUTE SECOND ZONE DST LAT LON HOUSE [MEANNODE [MEANAPOGEE]]\n";
+    "usage: chartdump YEAR MONTH DAY HOUR MINUTE SECOND ZONE DST LAT LON HOUSE [MEANNODE [MEANAPOGEE]]"
+    " [--aspects default|all]\n";
 
 bool ParseInt(const char* text, long low, long high, int* out)
 {
@@ -35,6 +41,40 @@ bool ParseReal(const char* text, double low, double high, double* out)
     return true;
 }
 
+// Runs the program's own aspect and configuration search over the chart as a
+// one-wheel natal chart and prints the records and configurations in the
+// order found. "default": the start-up restrictions and orbs; "all": every
+// point and every aspect kind with its default orb.
+void DumpAspects(const ChartPositions& chart, bool all)
+{
+    ChartRestrictions restrictions;
+    SetDefaultRestrictions(restrictions);
+    if (all) {
+        std::memset(restrictions.pointRestricted, 0, sizeof restrictions.pointRestricted);
+        std::memset(restrictions.aspectRestricted, 0, sizeof restrictions.aspectRestricted);
+    }
+    // As the recalculation does: a point without a position takes no part.
+    MarkUnavailablePoints(chart, kSlotNative, restrictions);
+
+    ChartPositions positions[kChartSlots];
+    positions[kSlotNative] = chart;
+    std::vector<AspectRecord> records(kMaxAspects);
+    const int count = FindAspectRecords(positions, restrictions.pointRestricted,
+                                        restrictions.aspectRestricted, restrictions.orbs,
+                                        kSlotNative, kSlotNative, records.data());
+    AspectPatternArray patterns;
+    FindAspectPatterns(records.data(), count, &patterns);
+    for (int r = 0; r < count; ++r)
+        std::printf("aspect %d %d %d %.9f\n", records[r].aspect, records[r].pointA, records[r].pointB,
+                    records[r].orb);
+    for (int p = 0; p < patterns.GetCount(); ++p) {
+        std::printf("pattern %d", patterns[p].configuration);
+        for (int id : patterns[p].pointIds)
+            std::printf(" %d", id);
+        std::printf("\n");
+    }
+}
+
 int Usage()
 {
     std::fputs(kUsage, stderr);
@@ -45,6 +85,16 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    int aspects = 0; // 0 none, 1 default, 2 all
+    if (argc >= 3 && std::strcmp(argv[argc - 2], "--aspects") == 0) {
+        if (std::strcmp(argv[argc - 1], "default") == 0)
+            aspects = 1;
+        else if (std::strcmp(argv[argc - 1], "all") == 0)
+            aspects = 2;
+        else
+            return Usage();
+        argc -= 2;
+    }
     if (argc < 12 || argc > 14)
         return Usage();
 
@@ -82,6 +132,8 @@ int main(int argc, char** argv)
         std::printf("point %d %d %.9f %.9f %.9f %.9f %.9f %.9f %d\n", i, PointIndexToId(i), p.longitude,
                     p.latitude, p.distance, p.longitudeSpeed, p.latitudeSpeed, p.distanceSpeed, p.house);
     }
+    if (aspects != 0)
+        DumpAspects(chart, aspects == 2);
     CloseEphemeris();
     return 0;
 }
