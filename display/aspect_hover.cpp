@@ -33,8 +33,11 @@ void OrderAspectPoints(const AspectRecord& record, ChartModeFlags mode, ObjectId
     bool bFirst = false;
     if ((mode & kChartTransits) != 0)
         bFirst = true;
-    else if (IsSingleWheel(mode))
+    else if (IsSingleWheel(mode) && record.aspect != ids::kDisposits)
         bFirst = record.pointB < record.pointA;
+    // A dispositor relation keeps its direction (the point, then its ruler),
+    // as its line and the panel's list do: reordering it by identifier
+    // would name two opposite relations alike.
     *first = bFirst ? record.pointB : record.pointA;
     *second = bFirst ? record.pointA : record.pointB;
 }

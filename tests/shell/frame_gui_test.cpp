@@ -22,6 +22,24 @@ namespace {
 
 constexpr int kViewItems[] = {59, 60, 61, 62, 63, 64, 65, 66, 67};
 
+/// Sits in front of the frame's own handlers and notes every menu command.
+class MenuCommandRecorder : public wxEvtHandler {
+public:
+    std::vector<int> ids;
+
+private:
+    void OnMenu(wxCommandEvent& event)
+    {
+        ids.push_back(event.GetId());
+        event.Skip();
+    }
+    wxDECLARE_EVENT_TABLE();
+};
+
+wxBEGIN_EVENT_TABLE(MenuCommandRecorder, wxEvtHandler)
+    EVT_MENU(wxID_ANY, MenuCommandRecorder::OnMenu)
+wxEND_EVENT_TABLE()
+
 } // namespace
 
 TEST_F(FrameTest, StartsWithTheCurrentMomentInTheHomeCityAndANatalChart)
@@ -213,12 +231,27 @@ TEST_F(FrameTest, ShortcutKeysReachTheirCommands)
     ov_test::PumpEvents(80);
     EXPECT_EQ(frame->GetInfoPanel()->GetListMode(), 9) << "Ctrl-A sorts by orb; there is no select-all";
 
-    // With the panel focused its scrolling must not take Ctrl+arrows and
-    // the like from the frame's shortcuts.
+    // With the panel focused its scrolling must not take the arrow keys of
+    // the time-motion shortcuts from the frame.
+    MenuCommandRecorder recorder;
+    frame->PushEventHandler(&recorder);
     frame->GetInfoPanel()->SetFocus();
     ov_test::PumpEvents(50);
-    sim.Char('D', wxMOD_CONTROL);
-    ov_test::PumpEvents(80);
+    const struct {
+        int key, modifiers, command;
+    } arrows[] = {
+        {WXK_RIGHT, wxMOD_SHIFT, kCmdStepForward},   {WXK_LEFT, wxMOD_SHIFT, kCmdStepBackward},
+        {WXK_RIGHT, wxMOD_CONTROL, kCmdGoForward},   {WXK_LEFT, wxMOD_CONTROL, kCmdGoBackward},
+        {WXK_DOWN, wxMOD_CONTROL, kCmdStopTimeMotion}, {'D', wxMOD_CONTROL, kCmdViewDavison},
+    };
+    for (const auto& a : arrows) {
+        sim.Char(a.key, a.modifiers);
+        ov_test::PumpEvents(80);
+        ASSERT_FALSE(recorder.ids.empty()) << "key " << a.key << " was swallowed";
+        EXPECT_EQ(recorder.ids.back(), a.command);
+        recorder.ids.clear();
+    }
+    frame->PopEventHandler();
     EXPECT_EQ(frame->GetChartType(), kChartDavison);
 }
 
