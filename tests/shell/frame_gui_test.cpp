@@ -115,6 +115,21 @@ TEST_F(FrameTest, MenuBarHoldsEveryItemOfTheTableWithItsTextShortcutAndKind)
     EXPECT_EQ(checkedItems, 70u);
 }
 
+TEST_F(FrameTest, OnlyAboutHasAHelpTextInTheStatusBar)
+{
+    const struct {
+        int id;
+        const char* text;
+    } cases[] = {{kCmdAbout, "Show about dialog"}, {kCmdViewNatal, ""}, {kCmdAbout, "Show about dialog"},
+                 {kCmdOpenNativeChart, ""}};
+    for (const auto& c : cases) {
+        wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, c.id);
+        highlight.SetEventObject(frame);
+        frame->ProcessWindowEvent(highlight);
+        EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), c.text) << c.id;
+    }
+}
+
 TEST_F(FrameTest, ChartTypeCommandsChooseSlotsAndGateTheOverlayItems)
 {
     const struct {
