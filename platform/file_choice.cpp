@@ -2,7 +2,6 @@
 
 #include <wx/arrstr.h>
 #include <wx/filedlg.h>
-#include <wx/tokenzr.h>
 
 namespace {
 

@@ -6,8 +6,6 @@
 #include <functional>
 #include <wx/string.h>
 
-class wxWindow;
-
 /// Asks for a file with a title, a wildcard in the class library's
 /// "Description|pattern|..." form and wxFD_* flags. Returns the chosen
 /// path, or an empty text when the user cancels.

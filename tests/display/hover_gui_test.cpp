@@ -64,17 +64,10 @@ protected:
 
 } // namespace
 
-TEST_F(HoverTest, WheelTablesAreFilledByThePaint)
-{
-    const WheelGeometry& g = Canvas()->GetWheelGeometry(0);
-    ASSERT_GT(g.outerRadius, 100) << "the wheel was not painted";
-    EXPECT_GT(g.outerRadius, g.signInnerRadius);
-    EXPECT_GT(g.signInnerRadius, g.aspectRadius);
-}
-
 TEST_F(HoverTest, SignRingNamesTheSignAndAClickShowsIt)
 {
     const WheelGeometry& g = Canvas()->GetWheelGeometry(0);
+    ASSERT_GT(g.outerRadius, 100) << "the wheel was not painted";
     const double asc = frame->GetChartSet().positions[0].cusps[1].longitude;
     const double ringRadius = (g.outerRadius + g.signInnerRadius) / 2.0;
     const struct {

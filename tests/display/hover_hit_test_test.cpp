@@ -61,14 +61,6 @@ TEST(HoverHitTest, HouseSectorsAndTheTwelfthAsFallback)
         EXPECT_EQ(FindHouseNumber(angles, c.a), c.house) << c.a;
 }
 
-TEST(HoverHitTest, HitBoxIncludesItsEdges)
-{
-    EXPECT_TRUE(HitBoxContains(10, 20, 10, 10, 10, 20));
-    EXPECT_TRUE(HitBoxContains(10, 20, 10, 10, 20, 30));
-    EXPECT_FALSE(HitBoxContains(10, 20, 10, 10, 21, 25));
-    EXPECT_FALSE(HitBoxContains(10, 20, 10, 10, 15, 19));
-}
-
 TEST(HoverHitTest, DistanceToLinesCountsTheirExtensionAndZeroLength)
 {
     const struct {

@@ -55,33 +55,6 @@ TEST(MenuTable, EveryShortcutParsesAndNoTwoItemsShareOne)
     }
 }
 
-TEST(MenuTable, LetterShortcutsThatLookLikeClipboardKeysChooseViewCommands)
-{
-    const struct {
-        int flags;
-        int key;
-        int id;
-    } cases[] = {
-        {wxACCEL_CTRL, 'C', kCmdViewComposite},
-        {wxACCEL_CTRL, 'V', kCmdViewNatal},
-        {wxACCEL_CTRL, 'A', kCmdSortAspectsByOrb},
-        {wxACCEL_CTRL | wxACCEL_SHIFT, 'C', kCmdRestrictionsComposite},
-        {wxACCEL_SHIFT, WXK_RIGHT, kCmdStepForward},
-        {wxACCEL_CTRL, WXK_UP, kCmdTimeMotionSettings},
-        {wxACCEL_NORMAL, WXK_F10, kCmdCalculationSettings},
-    };
-    for (const auto& c : cases) {
-        int found = -1;
-        for (const MenuRow& row : Rows()) {
-            wxAcceleratorEntry entry;
-            if (!ShortcutOf(row).empty() && entry.FromString("x\t" + ShortcutOf(row)) &&
-                entry.GetFlags() == c.flags && entry.GetKeyCode() == c.key)
-                found = row.id;
-        }
-        EXPECT_EQ(found, c.id) << "key " << c.key << " flags " << c.flags;
-    }
-}
-
 TEST(MenuTable, ShapeOfMenusSubmenusAndRadioGroups)
 {
     const std::vector<MenuRow> rows = Rows();
