@@ -66,13 +66,13 @@ const char* const kPointGlyphTexts[kPointGlyphCount] = {
     "BLBU3R2F2D2G2L2H2U2E2BLBDF4BL4E4",               // Part of Fortune
     "BU3NHNED6NGNFBU3BL3NHNGR6NENF",                  // Vertex
     "BLBU3L3D3NR2D3R3BR2U6R2FDGL2",                   // East Point
-    "BL4BD3U5EFD5BL2BU3R2BR3BULD2RD2LBR4BU4LD4R",     // Asc
+    "BL4BD3U5EFD5BL2BU3R2BR3BULGFFGLBR5BU4LGD2FR",    // Asc
     "BL2BU3BDER2FDG4R4",                              // 2
     "BL2BU3BDER2FDGNLFDGL2H",                         // 3
     "BL4BU3R2BLD6NLRBR6BU5HL2GD4FR2E",                // IC
     "BL2BU3BR4L4D3R3FDGL2H",                          // 5
     "BL2BU3BR4BDHL2GD4FR2EUHL3",                      // 6
-    "BL4BU3RFD4GLU6BR4BD4RU2LD4RBR3BU4LD2RD2L",       // Des
+    "BL4BU3RFD4GLU6BR3BD4R2UHGD2FRBR3BU4LGFFGL",      // Des
     "BL2BU3BRBD3HUER2FDGL2GDFR2EUH",                  // 8
     "BL2BU3BD5FR2EU4HL2GDFR3",                        // 9
     "BL4BD3U6F2E2D6BR4BU5HGD4FE",                     // MC

@@ -11,6 +11,7 @@
 #include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/modalhook.h>
+#include <wx/msgdlg.h>
 
 #include "display/glyph_engine.h"
 
@@ -154,11 +155,17 @@ namespace {
 class CountingHook : public wxModalDialogHook {
 public:
     int shown = 0;
+    wxString firstMessage;
+    wxString firstCaption;
 
 protected:
-    int Enter(wxDialog*) override
+    int Enter(wxDialog* dialog) override
     {
-        ++shown;
+        if (shown++ == 0) {
+            if (auto* box = dynamic_cast<wxMessageDialogBase*>(dialog))
+                firstMessage = box->GetMessage();
+            firstCaption = dialog->GetTitle();
+        }
         return wxID_OK;
     }
     void Exit(wxDialog*) override {}
@@ -176,6 +183,10 @@ TEST(GlyphErrors, AtMostFiveBoxesInOneRunButEveryBadCharacterCompiles)
     hook.Unregister();
     const int expectedBoxes = std::max(0, std::min(7, 5 - before));
     EXPECT_EQ(hook.shown, expectedBoxes);
+    if (expectedBoxes > 0) {
+        EXPECT_EQ(hook.firstMessage, "ERROR compiling glyph \"X1X2X3X4X5X6X7\" (position 0: X)");
+        EXPECT_EQ(hook.firstCaption, "Message");
+    }
     EXPECT_EQ(GlyphErrorsReported(), before + expectedBoxes);
     EXPECT_EQ(g.Size(), 7u);
     for (size_t k = 0; k < g.Size(); ++k)

@@ -238,16 +238,3 @@ TEST_F(GlyphTables, CompilingAgainDoesNotAppend)
         for (int i = 0; i < GlyphTableSize(table); ++i)
             EXPECT_EQ(GetCompiledGlyph(table, i, false)->Size(), before[k++]) << NameOf(table) << ' ' << i;
 }
-
-TEST(GlyphTrace, StrokesFollowMovesAndReturns)
-{
-    CompiledGlyph g;
-    CompileGlyph("BR2NL4D2", g, nullptr);
-    const auto strokes = TraceGlyph(g, 10, 20, 3);
-    ASSERT_EQ(strokes.size(), 2u);
-    EXPECT_EQ(strokes[0].x0, 16);
-    EXPECT_EQ(strokes[0].x1, 4);
-    EXPECT_EQ(strokes[1].x0, 16);
-    EXPECT_EQ(strokes[1].y0, 20);
-    EXPECT_EQ(strokes[1].y1, 26);
-}

@@ -144,35 +144,4 @@ TEST(HousePlacement, UncomputedCuspsLeaveHouseButSetSystem)
     EXPECT_EQ(chart.points[3].houseSystem, 785);
 }
 
-TEST(NatalChart, ObliquityAndNullInputs)
-{
-    const ChartTimeRecord record = MakeRecord(2000, 1, 1, 12, 0.0, 0.0);
-    EXPECT_NEAR(ComputeObliquity(&record), 23.437, 0.003); // true obliquity in 2000
-    EXPECT_EQ(ComputeObliquity(nullptr), 0.0);
-    ChartPositions chart{};
-    chart.armc = 5.0;
-    ComputeNatalChart(nullptr, ids::kPlacidus, &chart);
-    EXPECT_EQ(chart.armc, 5.0);
-    ComputeNatalChart(&record, ids::kPlacidus, nullptr); // must not crash
-}
-
-TEST(NatalChart, DaylightSavingRecordIsTheSameMomentAndUnchanged)
-{
-    ChartTimeRecord summer = MakeRecord(1995, 1, 31, 23, 52.0, 4.9);
-    summer.dst = 1;
-    summer.hour = 0; // 00:30 on 1 February with the daylight-saving hour
-    summer.month = 2;
-    summer.day = 1;
-    ChartTimeRecord zoneTime = MakeRecord(1995, 1, 31, 23, 52.0, 4.9);
-    const ChartTimeRecord before = summer;
-    ChartPositions a{}, b{};
-    ComputeNatalChart(&summer, ids::kPlacidus, &a);
-    ComputeNatalChart(&zoneTime, ids::kPlacidus, &b);
-    EXPECT_NEAR(a.armc, b.armc, 1e-9);
-    EXPECT_NEAR(a.points[1].longitude, b.points[1].longitude, 1e-9);
-    EXPECT_EQ(summer.hour, before.hour);
-    EXPECT_EQ(summer.day, before.day);
-    EXPECT_EQ(summer.dst, 1);
-}
-
 } // namespace
