@@ -212,7 +212,7 @@ TEST(AspectPatterns, PrunedEqualsLiteralOnRandomCharts)
     std::uniform_real_distribution<double> anywhere(0.0, 360.0);
     std::uniform_int_distribution<int> lattice30(0, 11), lattice72(0, 4), style(0, 2);
     int charts = 0, figures = 0;
-    for (int trial = 0; trial < 300; ++trial) {
+    for (int trial = 0; trial < 100; ++trial) {
         SearchSetup s;
         s.SearchAll();
         const int kind = style(random);
@@ -233,8 +233,8 @@ TEST(AspectPatterns, PrunedEqualsLiteralOnRandomCharts)
         ++charts;
         figures += static_cast<int>(found.size());
     }
-    EXPECT_EQ(charts, 300);
-    EXPECT_GT(figures, 1000);  // the charts really are crowded with figures
+    EXPECT_EQ(charts, 100);
+    EXPECT_GT(figures, 300);  // the charts really are crowded with figures
 }
 
 // Records of two charts repeat point pairs (the Sun of one chart with the Sun
