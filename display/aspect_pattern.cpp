@@ -61,7 +61,7 @@ private:
         int aspectCount = 0;
     };
 
-    void Enumerate(int first, int deadline, unsigned open);
+    void SearchAspectPatterns(int first, int deadline, unsigned open);
     bool AddPoints(int l, int parentDeadline, int* deadline);
     void Emit(int c);
 
@@ -139,7 +139,7 @@ void PatternSearch::Run()
         if (remainingTotal_[c] > 0)
             open |= 1u << c;
     if (count_ > 0)
-        Enumerate(0, count_, open);
+        SearchAspectPatterns(0, count_, open);
 }
 
 // Adds the points of record l to the set's points; false when the set would
@@ -215,7 +215,7 @@ void PatternSearch::Emit(int c)
 
 // Visits the sets made of the current set plus one record l, for l from the
 // last record (or the set's deadline) down to first.
-void PatternSearch::Enumerate(int first, int deadline, unsigned open)
+void PatternSearch::SearchAspectPatterns(int first, int deadline, unsigned open)
 {
     for (int l = std::min(deadline, count_ - 1); l >= first; --l) {
         // A record of a kind no open configuration needs closes them all:
@@ -248,7 +248,7 @@ void PatternSearch::Enumerate(int first, int deadline, unsigned open)
             }
         }
         if (extend && setSize_ < maxAspects_ && l + 1 < count_)
-            Enumerate(l + 1, childDeadline, extend);
+            SearchAspectPatterns(l + 1, childDeadline, extend);
 
         for (int c = 0; c < kPatternKinds; ++c)
             if (touched & (1u << c)) {

@@ -54,6 +54,8 @@ int FindAspectRecords(const ChartPositions* positions,
                       const uint8_t* aspectRestricted, const double* orbs, ChartSlot slotA,
                       ChartSlot slotB, AspectRecord* records)
 {
+    if (slotA < 0 || slotA >= kChartSlots || slotB < 0 || slotB >= kChartSlots)
+        return 0;
     const ChartPositions& chartA = positions[slotA];
     const ChartPositions& chartB = positions[slotB];
     const double reference = chartA.cusps[1].longitude;

@@ -28,7 +28,7 @@ void AddAspectRecord(AspectRecord* records, int* count, ObjectId aspect, ChartSl
 /// chart when they are equal) into records[0..kMaxAspects) and returns the
 /// count. Order: point i of A ascending, then j of B, each pair keeping the
 /// aspect kind of smallest orb (the lower identifier at equal orbs). Wheel
-/// angles are measured from slot A's Ascendant.
+/// angles are measured from slot A's Ascendant. A slot outside 0..7 finds nothing.
 int FindAspectRecords(const ChartPositions* positions,
                       const uint8_t (*pointRestricted)[kChartPoints],
                       const uint8_t* aspectRestricted, const double* orbs, ChartSlot slotA,

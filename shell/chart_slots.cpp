@@ -257,6 +257,8 @@ bool InitDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSettings&
 
 void SetChartToNow(ChartSet& set, ChartSlot slot, const CurrentMoment& now)
 {
+    if (slot < 0 || slot >= kChartSlots)
+        return;
     ChartTimeRecord& record = set.times[slot];
     // Shift the moment itself, not the clock fields, so that the date rolls
     // over midnight and daylight-saving changes come out right.
@@ -272,6 +274,8 @@ void SetChartToNow(ChartSet& set, ChartSlot slot, const CurrentMoment& now)
 
 void SwapChartData(ChartSet& set, ChartSlot a, ChartSlot b)
 {
+    if (a < 0 || a >= kChartSlots || b < 0 || b >= kChartSlots || a == b)
+        return;
     ChartTimeRecord* times = set.times;
     const bool nativePartner = (a == kSlotNative && b == kSlotPartner) ||
                                (a == kSlotPartner && b == kSlotNative);

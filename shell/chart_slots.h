@@ -72,10 +72,16 @@ void SelectShownCharts(ChartType type, const ChartSet& set, ChartSettings& setti
 void SetStartupDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSettings& settings,
                         const CurrentMoment& now);
 
-/// Start-up: the defaults at the clock's moment, then readDefaultFiles (the
-/// frame's reading or writing of the per-user default configuration and
-/// chart files; may be empty), then the recalculation. Returns whether the
-/// recalculation changed a restriction.
+/// Start-up: the defaults at the clock's moment, then readDefaultFiles,
+/// then the recalculation. Returns whether the recalculation changed a
+/// restriction. The frame's own start-up hands the panel the shown slots
+/// (0, 0, 0) and, afterwards, the canvas the restrictions, chart set and mode.
+///
+/// readDefaultFiles is the call site of the default files (may be empty):
+/// create the per-user folder when missing (on failure a message and no file
+/// is touched); read the default configuration file into every slot, or write
+/// it from these defaults when missing; read the default chart file into all
+/// eight slots, or write slot 0 as the default chart when missing.
 bool InitDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSettings& settings,
                   const std::function<void()>& readDefaultFiles);
 

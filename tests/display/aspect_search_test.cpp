@@ -112,6 +112,8 @@ TEST(AspectSearch, RecordLimit)
     s.Search(1000, 10.0);
     EXPECT_EQ(Find(s, 0, 1).size(), size_t(kMaxAspects));
     EXPECT_EQ(Find(s, 0, 0).size(), 637u);  // 325 body pairs and 12 x 26 cusp-body pairs
+    EXPECT_EQ(Find(s, 0, kChartSlots).size(), 0u);  // no slot beyond the eight is read
+    EXPECT_EQ(Find(s, -1, 0).size(), 0u);
 
     std::vector<AspectRecord> records(kMaxAspects);
     int count = kMaxAspects;
