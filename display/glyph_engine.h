@@ -3,6 +3,8 @@
 // compiled glyph tables, at an integer scale, with the context's current pen.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,6 +22,10 @@ constexpr int kSignGlyphCount = 14;
 constexpr int kPointGlyphCount = 47;
 constexpr int kAspectGlyphCount = 21;
 constexpr int kCharacterGlyphCount = 98;
+
+/// One compiled table, indexed like its table of source texts.
+template <size_t N>
+using GlyphTable = std::array<CompiledGlyph, N>;
 
 /// Character glyph ids: 20750 + character code - 32 (space 20750, "A" 20783).
 constexpr ObjectId kCharacterGlyphFirst = 20750;

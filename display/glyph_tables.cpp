@@ -1,19 +1,17 @@
 // The compiled glyph tables: process-wide, empty until CompileAllGlyphs,
 // read-only afterwards.
-#include <array>
-
 #include "display/glyph_engine.h"
 #include "display/glyph_texts.h"
 
 namespace {
 
-std::array<CompiledGlyph, kSignGlyphCount> SignGlyphs;
-std::array<CompiledGlyph, kSignGlyphCount> SignGlyphsLarge;
-std::array<CompiledGlyph, kPointGlyphCount> PointGlyphs;
-std::array<CompiledGlyph, kPointGlyphCount> PointGlyphsLarge;
-std::array<CompiledGlyph, kAspectGlyphCount> AspectGlyphs;
-std::array<CompiledGlyph, kAspectGlyphCount> AspectGlyphsLarge;
-std::array<CompiledGlyph, kCharacterGlyphCount> CharacterGlyphs;
+GlyphTable<kSignGlyphCount> SignGlyphs;
+GlyphTable<kSignGlyphCount> SignGlyphsLarge;
+GlyphTable<kPointGlyphCount> PointGlyphs;
+GlyphTable<kPointGlyphCount> PointGlyphsLarge;
+GlyphTable<kAspectGlyphCount> AspectGlyphs;
+GlyphTable<kAspectGlyphCount> AspectGlyphsLarge;
+GlyphTable<kCharacterGlyphCount> CharacterGlyphs;
 
 struct TableView {
     CompiledGlyph* small;

@@ -7,7 +7,7 @@
 // Index 1..12: Aries .. Pisces. 0 and 13 are reached by no id.
 const char* const kSignGlyphTexts[kSignGlyphCount] = {
     "",
-    "BD3U4H2LGDBR4E2RFD",                      // Aries
+    "BD3U4HUHLGD2BR4EUERFD2",                  // Aries
     "BL4BU4F3R2E3BG3FD2GL2HU2E",               // Taurus
     "BL4BU4FR6EBL2BDD6BL4U6BL2BD7ER6F",        // Gemini
     "BL2BU2FGHEER3F2BL2BD3HEFGGL3H2",          // Cancer
@@ -16,7 +16,7 @@ const char* const kSignGlyphTexts[kSignGlyphCount] = {
     "BL4BDR2HUE2R2F2DGR2BL8BD2R8",             // Libra
     "BL3BU3D6BU5EFD5BU5EFD4FE2NL2D2",          // Scorpio
     "BL4BD4E8NL3D3BL7F4",                      // Sagittarius
-    "BL4BU3FD4FE2U3EFD3RFGL2G",                // Capricorn
+    "BL4BU3FD4FE2U3EFD4EFDGLHNEG",             // Capricorn
     "BL4BUE2F2E2F2BL8BD4E2F2E2F2",             // Aquarius
     "BL4BU4F2D4G2BR8BU8G2D4F2BL7BU4R6",        // Pisces
     "",
@@ -25,7 +25,7 @@ const char* const kSignGlyphTexts[kSignGlyphCount] = {
 // Large versions exist for Aries, Taurus, Cancer, Scorpio, Aquarius, Pisces.
 const char* const kSignGlyphTextsLarge[kSignGlyphCount] = {
     "",
-    "BD7U9H4HLGD2BR7BD2E4ERFD2",                                   // Aries
+    "BD7U8H2UHHLGGD2FBR6E2UEERFFD2G",                               // Aries
     "BL7BU8F5R4E5BG5F3D4G3L4H3U4E3",                               // Taurus
     "",
     "BL5BU4R2FD2GL2HU2EBR2E2R5F3BL2BD7L2HU2ER2FD2GBL2G2L5H3",      // Cancer
@@ -52,7 +52,7 @@ const char* const kPointGlyphTexts[kPointGlyphCount] = {
     "BLBU3R2FD2GL2HU2EBRBD4D3BL2BUR4",                // Venus
     "BL2BUR2FD2GL2HU2EBR3E3NL3D3",                    // Mars
     "BL4BU3ERFDG3R8BL2BU5D8",                         // Jupiter
-    "BL2BU4D7BU3ER2FDGF2EBL8BU5R4",                   // Saturn
+    "BL2BU4D7BU3ER2FD2FEBL8BU4R4",                     // Saturn
     "BL3BU4D5BR6U5BL3D6FGHEBL3BU3R6",                 // Uranus
     "BU4D8BL2BUR4BL6BU6D2F2R4E2U2",                   // Neptune
     "BU4FGHEBL3D2F2R2E2U2BL3BD4D4BL2BU2R4",           // Pluto
@@ -60,19 +60,19 @@ const char* const kPointGlyphTexts[kPointGlyphCount] = {
     "BL3BU3ER3FD2GLD4BL2BU2R4",                       // Ceres
     "BU4F2G2H2E2BD4D4BL2BU2R4",                       // Pallas
     "BU4D8BL2BU6R4BL4BU2F4BL4E4BL4BD6R4",             // Juno
-    "BL2BU3F2E2BL6BDD4R8U4",                          // Vesta
+    "BL2BU4F2E2BL6BD3D4R8U4",                         // Vesta
     "BL2BD2U4ER2FD4DFEHLBL4DGHER",                    // North Node
     "BLBU3R2F2D2G2L2H2U2E2BL3BD7E8",                  // Lilith, South Node
     "BLBU3R2F2D2G2L2H2U2E2BLBDF4BL4E4",               // Part of Fortune
     "BU3NHNED6NGNFBU3BL3NHNGR6NENF",                  // Vertex
-    "BRBU3L3D3NR2D3R3BR2U6R2FDGL2",                   // East Point
-    "BL4BD3U5EFD5BL2BU3R2BR3BULD2RD2LBR4BU4LD4R",     // Asc
+    "BLBU3L3D3NR2D3R3BR2U6R2FDGL2",                   // East Point
+    "BL4BD3U5EFD5BL2BU3R2BR3BULGFFGLBR5BU4LGD2FR",    // Asc
     "BL2BU3BDER2FDG4R4",                              // 2
     "BL2BU3BDER2FDGNLFDGL2H",                         // 3
     "BL4BU3R2BLD6NLRBR6BU5HL2GD4FR2E",                // IC
     "BL2BU3BR4L4D3R3FDGL2H",                          // 5
     "BL2BU3BR4BDHL2GD4FR2EUHL3",                      // 6
-    "BL4BU3RFD4GLU6BR4BD4RU2LD4RBR3BU4LD2RD2L",       // Des
+    "BL4BU3RFD4GLU6BR3BD4R2UHGD2FRBR3BU4LGFFGL",      // Des
     "BL2BU3BRBD3HUER2FDGL2GDFR2EUH",                  // 8
     "BL2BU3BD5FR2EU4HL2GDFR3",                        // 9
     "BL4BD3U6F2E2D6BR4BU5HGD4FE",                     // MC
@@ -112,7 +112,7 @@ const char* const kPointGlyphTextsLarge[kPointGlyphCount] = {
     "BL5BU6E2R5F2D3G2L2D9BL4BU4R8",                                    // Ceres
     "BU8F4G4H4E4BD8D8BL4BU4R8",                                        // Pallas
     "BU8D16BL4BU12R8BL7BU3F6BL6E6BL7BD11R8",                           // Juno
-    "BL4BU6F4E4BL11BD2D9R14U9",                                        // Vesta
+    "BL4BU8F4E4BL11BD6D8R14U8",                                        // Vesta
     "", "", "", "", "",
     "BL8BD5U8E2F2D8BL4BU4R4BR6BU2L3GDFR2FDGL3BR10BU6L3GD4FR3",         // Asc
     "", "",
@@ -200,7 +200,7 @@ const char* const kCharacterGlyphTexts[kCharacterGlyphCount] = {
     "BRBD3HUER2FDGL2GDFR2EUH",        // 8
     "BD5FR2EU4HL2GDFR3",              // 9
     "BR2BD2D0BD3D0",                  // :
-    "BR2BD2D0BD3DG",                  // ;
+    "BR2BD1D0BD3DG",                  // ;
     "BR3G3F3",                        // <
     "BD2R4BD2L4",                     // =
     "BRF3G3",                         // >

@@ -180,6 +180,8 @@ double LocalTimeToJulianDay(int year, int month, int day, int hour, int minute, 
 void JulianDayToLocalTime(double jd, int timeZone, int dst, int* year, int* month, int* day,
                           int* hour, int* minute, double* second)
 {
+    if (!std::isfinite(jd)) // no date to give; leave the outputs as they are
+        return;
     const double local = jd + ZoneOffsetHours(timeZone, dst) / 24.0;
     // Round the time of day to whole milliseconds before splitting it: the
     // Julian day cannot hold 12:00:00 exactly, and taking the floor of

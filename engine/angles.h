@@ -47,18 +47,36 @@ struct ChartNameRecord {
     uint8_t isNow = 0;
 };
 
+/// Sign, degrees, minutes and seconds of a longitude (brought into [0, 360)
+/// first); with round, seconds over 30 carry into the minute and onward.
 void SplitZodiacPosition(double longitude, ZodiacPosition* out, bool round);
+/// Decimal degrees to degrees-minutes-seconds; returns out.
 DmsAngle* DecimalToDms(double value, DmsAngle* out);
+/// Degrees-minutes-seconds to decimal degrees; 0.0 for null.
 double DmsToDecimal(const DmsAngle* angle);
+/// Plain mean of two angles (no wrap at 180 degrees).
 void MidpointDms(const DmsAngle& a, const DmsAngle& b, DmsAngle* out);
+/// Negates the first non-zero component.
 void NegateDms(DmsAngle* angle);
+/// True when the first non-zero component is negative.
 bool IsDmsNegative(const DmsAngle& angle);
+/// Days of a Gregorian month; 15 for a month outside 1..12.
 int DaysInMonth(int month, int year);
+/// Same moment as zone time: a set daylight-saving flag is cleared and the
+/// clock put back an hour, rolling the date. A clear flag is left alone.
 void RemoveDstHour(ChartTimeRecord* record);
+/// Same moment on the daylight-saving clock: the flag is set and the clock
+/// put forward an hour, rolling the date. A set flag is left alone.
 void AddDstHour(ChartTimeRecord* record);
+/// Universal-time Julian day of a local clock time (Gregorian calendar).
 double LocalTimeToJulianDay(int year, int month, int day, int hour, int minute, double second,
                             int timeZone, int dst);
+/// Local date and clock time of a Julian day, to the whole second (the
+/// time is rounded to milliseconds, then the seconds truncated).
 void JulianDayToLocalTime(double jd, int timeZone, int dst, int* year, int* month, int* day,
                           int* hour, int* minute, double* second);
+/// Universal-time Julian day of a chart's moment.
 double GetChartJulianDay(const ChartTimeRecord& record);
+/// Stores zone and flag, then the local date and time of the Julian day;
+/// place and progressed flag stay.
 void SetChartFromJulianDay(double jd, int timeZone, int dst, ChartTimeRecord* record);

@@ -37,18 +37,30 @@ struct ChartPositions {
     PointPositionEntry points[kComputedPoints];
 };
 
+/// Process-wide lunar choices: node mode 1 is the mean node, else the true
+/// node; apogee mode 1 is the mean apogee, else the osculating one.
 void SetMeanNodeMode(int value);
 bool IsMeanNode();
 void SetMeanApogeeMode(int value);
 bool IsMeanApogee();
 
+/// Houses, then the 26 points, then the house of each point.
 void ComputeNatalChart(const ChartTimeRecord* record, ObjectId houseSystem, ChartPositions* out);
+/// Cusps, ARMC and local sidereal time of a record (Porphyry where the
+/// system fails). 783 gives whole signs from Aries; outside 780..792 nothing.
 void ComputeHouses(const ChartTimeRecord* record, ObjectId houseSystem, HouseCuspEntry* cuspsOut,
                    double* armcOut, double* siderealTimeOut);
+/// ComputeHouses, or with useArmc the cusps of the supplied ARMC at the given
+/// latitude and obliquity. ARMC and sidereal-time outputs may be null.
 void ComputeHousesEx(const ChartTimeRecord* record, ObjectId houseSystem, HouseCuspEntry* cuspsOut,
                      bool useArmc, double* armc, double* siderealTimeOut, double latitude,
                      double obliquity);
+/// Positions and daily speeds of the 26 points; a body the library cannot
+/// compute comes back as zeros.
 void ComputePlanetPositions(const ChartTimeRecord* record, PointPositionEntry* pointsOut);
+/// True obliquity of the ecliptic at the record's moment; 0.0 on failure.
 double ComputeObliquity(const ChartTimeRecord* record);
+/// Stores the house system and, where one holds it, the house of every point.
 void AssignHouses(ChartPositions* chart, ObjectId houseSystem);
+/// House 1..12 of one point among another chart's cusps; 0 when none.
 int FindHouseOfPoint(PointIndex index, const PointPositionEntry* points, const HouseCuspEntry* cusps);

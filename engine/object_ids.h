@@ -61,12 +61,21 @@ struct RuledSigns {
 
 /// Sign ordinal 1..12 to its identifier (no range check).
 ObjectId SignToId(int n);
+/// Body number, house-system letter, or sign/house ordinal; -1 otherwise.
 int IdToEphemerisNumber(ObjectId id);
+/// Constant name text; "" for an identifier without one.
 const char* GetIdName(ObjectId id);
+/// Constant three-letter abbreviation; "" for none.
 const char* GetIdAbbreviation(ObjectId id);
+/// Colour class 250..253 (elements), 260..263 (point groups).
 int GetColourClass(ObjectId id);
+/// Ruling point of a sign; -1 outside 500..511.
 ObjectId GetSignRuler(ObjectId signId);
+/// Signs ruled by a point (Sun..Pluto); count -1 for any other.
 RuledSigns GetRuledSigns(ObjectId pointId);
+/// Exact angle of an aspect; -1.0 outside 1000..1019.
 double GetAspectAngle(ObjectId aspectId);
+/// Default orb of an aspect; 1.0 where none larger is listed.
 double GetDefaultOrb(ObjectId aspectId);
+/// Shape of a configuration 300..309; null otherwise.
 const AspectPatternShape* GetPatternShape(ObjectId configurationId);

@@ -6,7 +6,7 @@
 namespace {
 class EphemerisEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { InitEphemeris(OV_BINARY_DIR "/tests/engine_tests"); }
+    void SetUp() override { InitEphemeris(OV_BINARY_DIR "/engine_tests"); }
     void TearDown() override { CloseEphemeris(); }
 };
 

@@ -43,12 +43,14 @@ void DrawGrid(wxDC& dc, GlyphTableKind table, int index, int cx, int cy, int sca
 {
     dc.SetPen(wxPen(wxColour(60, 60, 60), 1, wxPENSTYLE_SOLID));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    // The frame lies one pixel outside the grid: a stroke that touches or
+    // crosses it leaves the glyph's grid.
     if (table == GlyphTableKind::Characters && index != kCharArrow)
-        dc.DrawRectangle(cx, cy, 4 * scale + 1, 6 * scale + 1);
+        dc.DrawRectangle(cx - 1, cy - 1, 4 * scale + 3, 6 * scale + 3);
     else if (table == GlyphTableKind::Characters)
-        dc.DrawRectangle(cx - 3 * scale, cy - 2 * scale, 6 * scale + 1, 4 * scale + 1);
+        dc.DrawRectangle(cx - 3 * scale - 1, cy - 2 * scale - 1, 6 * scale + 3, 4 * scale + 3);
     else
-        dc.DrawRectangle(cx - 4 * scale, cy - 4 * scale, 8 * scale + 1, 8 * scale + 1);
+        dc.DrawRectangle(cx - 4 * scale - 1, cy - 4 * scale - 1, 8 * scale + 3, 8 * scale + 3);
 }
 
 void DrawCell(wxDC& dc, GlyphTableKind table, char prefix, int index, int left, int top)
