@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -206,6 +207,27 @@ TEST_F(WheelCanvas, AspectLineJoinsTheTwoPointsOnTheAspectCircle)
         const int y = static_cast<int>(std::lround(y1 + t * (y2 - y1)));
         EXPECT_TRUE(ColourNear(image, x, y, green, 1)) << "t " << t;
     }
+}
+
+TEST_F(WheelCanvas, StrokesAreCrispWithoutBlendedShades)
+{
+    // With smoothing on, slanted lines and glyph strokes leave pixels of
+    // in-between shades; with it off every pixel is one of the pen colours.
+    Load(kChartNatal | kViewAspects, 600, 600);
+    const wxImage image = Render();
+    std::vector<wxColour> palette = {*wxBLACK, *wxWHITE, wxColour(128, 128, 128), wxColour(64, 64, 64),
+                                     GetAspectColour(1003, 255)};
+    for (int cls = 250; cls <= 253; ++cls)
+        palette.push_back(GetColourClassColour(cls, 255));
+    int stray = 0;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            bool known = false;
+            for (const wxColour& c : palette)
+                known = known || SameColour(image, x, y, c);
+            stray += known ? 0 : 1;
+        }
+    EXPECT_EQ(stray, 0);
 }
 
 TEST_F(WheelCanvas, WiderThanHighCentresTheSquare)

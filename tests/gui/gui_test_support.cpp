@@ -1,6 +1,10 @@
 #include "tests/gui/gui_test_support.h"
 
 #include "display/glyph_engine.h"
+#include "engine/ephemeris_setup.h"
+
+#include <cstdlib>
+#include <string>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -12,6 +16,11 @@ namespace ov_test {
 void InitGuiTestEnvironment()
 {
     CompileAllGlyphs();
+    InitEphemeris("");
+    // The program keeps files in a folder under HOME: never touch the real one.
+    static std::string home = "/tmp/ov_gui_home_XXXXXX";
+    if (mkdtemp(home.data()) != nullptr)
+        setenv("HOME", home.c_str(), 1);
 }
 
 void PumpEvents(int milliseconds)

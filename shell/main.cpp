@@ -1,0 +1,3 @@
+#include "shell/orbivant_app.h"
+
+wxIMPLEMENT_APP(OrbivantApp);

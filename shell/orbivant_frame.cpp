@@ -1,0 +1,106 @@
+#include "shell/orbivant_frame.h"
+
+#include <wx/intl.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/version.h>
+
+#include "display/chart_canvas.h"
+#include "display/chart_info.h"
+#include "platform/app_icon.h"
+#include "shell/about_text.h"
+#include "shell/command_ids.h"
+#include "shell/menu_bar_builder.h"
+
+wxIMPLEMENT_CLASS(OrbivantFrame, wxFrame);
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(OrbivantFrame, wxFrame)
+    EVT_CLOSE(OrbivantFrame::OnClose)
+    EVT_MENU(kCmdChartForNowNative, OrbivantFrame::OnChartForNowNative)
+    EVT_MENU(kCmdChartForNowPartner, OrbivantFrame::OnChartForNowPartner)
+    EVT_MENU(kCmdChartForNowTransit, OrbivantFrame::OnChartForNowTransit)
+    EVT_MENU(kCmdChartForNowDefault, OrbivantFrame::OnChartForNowDefault)
+    EVT_MENU(kCmdSwapNatalPartner, OrbivantFrame::OnSwapNatalPartner)
+    EVT_MENU(kCmdSwapNatalTransit, OrbivantFrame::OnSwapNatalTransit)
+    EVT_MENU(kCmdSwapPartnerTransit, OrbivantFrame::OnSwapPartnerTransit)
+    EVT_MENU(kCmdSwapNatalDefault, OrbivantFrame::OnSwapNatalDefault)
+    EVT_MENU(kCmdViewNatal, OrbivantFrame::OnViewNatal)
+    EVT_MENU(kCmdViewComposite, OrbivantFrame::OnViewComposite)
+    EVT_MENU(kCmdViewDavison, OrbivantFrame::OnViewDavison)
+    EVT_MENU(kCmdViewSynastry, OrbivantFrame::OnViewSynastry)
+    EVT_MENU(kCmdViewNatalWithTransits, OrbivantFrame::OnViewNatalWithTransits)
+    EVT_MENU(kCmdViewAspects, OrbivantFrame::OnViewAspects)
+    EVT_MENU(kCmdViewAspectConfigurations, OrbivantFrame::OnViewAspectConfigurations)
+    EVT_MENU(kCmdViewDispositorsBySign, OrbivantFrame::OnViewDispositorsBySign)
+    EVT_MENU(kCmdViewDispositorsByHouse, OrbivantFrame::OnViewDispositorsByHouse)
+    EVT_MENU(kCmdSortAspectsByOrb, OrbivantFrame::OnSortAspectsByOrb)
+    EVT_MENU(kCmdSortAspectsByFirstPoint, OrbivantFrame::OnSortAspectsByFirstPoint)
+    EVT_MENU(kCmdSortAspectsBySecondPoint, OrbivantFrame::OnSortAspectsBySecondPoint)
+    EVT_MENU(kCmdExit, OrbivantFrame::OnExit)
+    EVT_MENU(kCmdAbout, OrbivantFrame::OnAbout)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+OrbivantFrame::OrbivantFrame(const wxString& title, const wxPoint& position, const wxSize& size,
+                             const wxString& programFolder)
+    : wxFrame(nullptr, wxID_ANY, title, position, size), m_programFolder(programFolder)
+{
+    SetIcon(GetApplicationIcon());
+    BuildMenus();
+    CreateStatusBar(1);
+    BuildChildWindows();
+
+    m_canvas->SetInfoPanel(m_info);
+    InitDefaults();
+
+    // Hand the canvas its start-up data without repainting: the first paint
+    // comes from the event loop once the frame is shown.
+    m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
+                              m_restrictions.orbs, false);
+    m_canvas->SetChartData(m_charts.positions, m_charts.times, m_charts.names, false);
+    m_canvas->SetChartMode(kChartNatal | kViewAspects, m_settings.shownA, m_settings.shownB,
+                           m_settings.shownC, true, false);
+}
+
+OrbivantFrame::~OrbivantFrame() = default;
+
+void OrbivantFrame::BuildMenus()
+{
+    SetMenuBar(BuildMenuBar(m_menus));
+}
+
+void OrbivantFrame::BuildChildWindows()
+{
+    m_sizer = new wxBoxSizer(wxVERTICAL);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    m_canvas = new CChartCanvas(this);
+    m_info = new CChartInfo(this, m_canvas);
+    // Arrow keys with Ctrl or Shift are the time-motion shortcuts; the
+    // panel's own keyboard scrolling would swallow them while it has focus.
+    m_info->DisableKeyboardScrolling();
+    row->Add(m_canvas, 1, wxEXPAND);
+    row->Add(m_info, 0, wxEXPAND);
+    m_sizer->Add(row, 1, wxEXPAND);
+    SetSizer(m_sizer);
+    SetAutoLayout(true);
+}
+
+void OrbivantFrame::OnExit(wxCommandEvent&)
+{
+    Close(true);
+}
+
+void OrbivantFrame::OnClose(wxCloseEvent& event)
+{
+    // Nothing is saved and nothing asked: the default handling destroys
+    // the frame, which ends the event loop.
+    event.Skip();
+}
+
+void OrbivantFrame::OnAbout(wxCommandEvent&)
+{
+    wxMessageBox(BuildAboutText(wxVERSION_STRING, GetEphemerisVersion()),
+                 wxGetTranslation("About Orbivantelle"), wxOK | wxICON_INFORMATION, this);
+}

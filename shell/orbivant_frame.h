@@ -1,0 +1,87 @@
+// The program's main window: owns the eight chart slots, restrictions and
+// settings, the menus, the status bar, and the wheel and information panel
+// laid out side by side.
+#pragma once
+
+#include <wx/frame.h>
+
+#include "shell/chart_set.h"
+#include "shell/menu_table.h"
+
+class CChartCanvas;
+class CChartInfo;
+class wxBoxSizer;
+class wxMenu;
+
+class OrbivantFrame : public wxFrame {
+public:
+    OrbivantFrame(const wxString& title, const wxPoint& position, const wxSize& size,
+                  const wxString& programFolder);
+    ~OrbivantFrame() override;
+
+    ChartType GetChartType() const { return m_settings.chartType; }
+
+    /// Recomputes all eight slots; the caller hands the result to the canvas.
+    void RecalculateCharts();
+    /// Chooses the slots the given chart type shows.
+    void SelectShownCharts(ChartType type);
+    /// The start-up defaults; runs once from the constructor.
+    void InitDefaults();
+    /// Sets one slot to the current moment, keeping its zone and place.
+    void SetChartToNow(ChartSlot slot, bool recalculate, bool ask);
+    /// Exchanges the data of two slots and redisplays.
+    void SwapChartData(ChartSlot a, ChartSlot b);
+
+    ChartSet& GetChartSet() { return m_charts; }
+    ChartRestrictions& GetRestrictions() { return m_restrictions; }
+    ChartSettings& GetSettings() { return m_settings; }
+    const wxString& GetProgramFolder() const { return m_programFolder; }
+    CChartCanvas* GetCanvas() const { return m_canvas; }
+    CChartInfo* GetInfoPanel() const { return m_info; }
+    wxMenu* GetViewMenu() const { return m_menus[2]; }
+
+private:
+    void BuildMenus();
+    void BuildChildWindows();
+
+    void OnChartForNowNative(wxCommandEvent& event);
+    void OnChartForNowPartner(wxCommandEvent& event);
+    void OnChartForNowTransit(wxCommandEvent& event);
+    void OnChartForNowDefault(wxCommandEvent& event);
+    void OnSwapNatalPartner(wxCommandEvent& event);
+    void OnSwapNatalTransit(wxCommandEvent& event);
+    void OnSwapPartnerTransit(wxCommandEvent& event);
+    void OnSwapNatalDefault(wxCommandEvent& event);
+
+    void OnViewNatal(wxCommandEvent& event);
+    void OnViewComposite(wxCommandEvent& event);
+    void OnViewDavison(wxCommandEvent& event);
+    void OnViewSynastry(wxCommandEvent& event);
+    void OnViewNatalWithTransits(wxCommandEvent& event);
+    void OnViewAspects(wxCommandEvent& event);
+    void OnViewAspectConfigurations(wxCommandEvent& event);
+    void OnViewDispositorsBySign(wxCommandEvent& event);
+    void OnViewDispositorsByHouse(wxCommandEvent& event);
+    void SetChartTypeCommand(ChartType type);
+    void SetViewCommand(ChartViewFlags view);
+
+    void OnSortAspectsByOrb(wxCommandEvent& event);
+    void OnSortAspectsByFirstPoint(wxCommandEvent& event);
+    void OnSortAspectsBySecondPoint(wxCommandEvent& event);
+
+    void OnExit(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    ChartSet m_charts;
+    CChartCanvas* m_canvas = nullptr;
+    CChartInfo* m_info = nullptr;
+    ChartRestrictions m_restrictions;
+    ChartSettings m_settings;
+    wxMenu* m_menus[kMenuCount] = {};
+    wxBoxSizer* m_sizer = nullptr;
+    wxString m_programFolder;
+
+    wxDECLARE_CLASS(OrbivantFrame);
+    wxDECLARE_EVENT_TABLE();
+};

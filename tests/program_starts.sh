@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The real program starts under Xvfb and is still running, without a library
+# assertion or a GTK critical, when it is stopped after a few seconds.
+set -u
+program="$1"
+home=$(mktemp -d)
+log=$(mktemp)
+HOME="$home" xvfb-run -a -s "-screen 0 1024x768x24" timeout 6 "$program" 2>"$log"
+status=$?
+rm -rf "$home"
+if grep -Eiq "assert|critical" "$log"; then
+  cat "$log"
+  echo "the program reported a fault while starting"
+  exit 1
+fi
+rm -f "$log"
+if [ "$status" -ne 124 ]; then
+  echo "the program ended by itself with status $status"
+  exit 1
+fi
+echo "the program started and kept running"
