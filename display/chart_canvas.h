@@ -12,7 +12,6 @@
 #include "display/aspect_pattern.h"
 #include "display/aspect_record.h"
 #include "display/info_panel_types.h"
-#include "display/wheel_layout.h"
 #include "display/wheel_tables.h"
 #include "shell/chart_set.h"
 
@@ -104,7 +103,6 @@ private:
     /// The ruler of a point's sign (by sign) or of the sign numbered like its
     /// house (by house); -1 when there is none.
     ObjectId DispositorOf(ChartSlot slot, PointIndex index, bool bySign) const;
-    bool painting_ = false; ///< set while a paint runs, so a nested paint is skipped
 
     // Mouse hover and selection (chart_canvas_hover.cpp).
     void OnMouseMove(wxMouseEvent& event);
@@ -138,6 +136,8 @@ private:
     WheelAngleEntry houseAngles_[kChartSlots][kAngleTableSize] = {};
     WheelAngleEntry signAngles_[kChartSlots][kAngleTableSize] = {};
     WheelGeometry geometry_[kChartSlots] = {};
+
+    bool painting_ = false; ///< set while a paint runs, so a nested paint is skipped
 
     int aspectCount_ = 0;
     std::vector<AspectRecord> aspects_; ///< kMaxAspects records, the first aspectCount_ valid

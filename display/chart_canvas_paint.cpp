@@ -17,6 +17,7 @@
 #include "display/colours.h"
 #include "display/glyph_engine.h"
 #include "display/polar_mapping.h"
+#include "display/wheel_layout.h"
 
 namespace {
 

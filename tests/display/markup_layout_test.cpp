@@ -137,33 +137,6 @@ TEST(MarkupMeasure, SlashCountsWithItsFullHeightAndMinimumsApply)
     EXPECT_EQ(empty.maxScale, 1);
 }
 
-TEST(MarkupMeasure, GlyphHeightsAndPenWidths)
-{
-    EXPECT_EQ(MarkupGlyphHeight(10, 1), 15);
-    EXPECT_EQ(MarkupGlyphHeight(10, 2), 25);
-    EXPECT_EQ(MarkupGlyphHeight(10, 3), 45);
-    EXPECT_EQ(MarkupGlyphPenWidth(1), 1);
-    EXPECT_EQ(MarkupGlyphPenWidth(2), 1);
-    EXPECT_EQ(MarkupGlyphPenWidth(3), 2);
-}
-
-TEST(MarkupMeasure, LineStartForEachAlignment)
-{
-    EXPECT_EQ(MarkupLineStart(kAlignContinue, 77, 5, 200, 50), 77);
-    EXPECT_EQ(MarkupLineStart(kAlignLeft, 77, 5, 200, 50), 5);
-    EXPECT_EQ(MarkupLineStart(kAlignRight, 77, 5, 200, 50), 145);
-    EXPECT_EQ(MarkupLineStart(kAlignCentre, 77, 5, 200, 50), 75);
-    EXPECT_EQ(MarkupLineStart(0, 77, 5, 200, 51), 74);
-}
-
-TEST(MarkupGlyphColour, OwnColourOnlyForAstrologicalIds)
-{
-    for (int id : {500, 511, 750, 761, 1000, 1017, 1020, 10000, 10026, 10150, 10154, 10170, 10173})
-        EXPECT_TRUE(MarkupGlyphHasOwnColour(id)) << id;
-    for (int id : {kBlankGlyph, 0, 300, 499, 512, 1018, 1019, 10155, 10169, 10174, 20783})
-        EXPECT_FALSE(MarkupGlyphHasOwnColour(id)) << id;
-}
-
 struct PositionCase {
     int pointId;
     double longitude;

@@ -16,6 +16,7 @@
 #include "display/colours.h"
 #include "display/polar_mapping.h"
 #include "display/wheel_layout.h"
+#include "tests/gui/gui_test_support.h"
 
 namespace {
 
@@ -300,6 +301,21 @@ TEST_F(WheelCanvas, DispositorViewsRebuildTheRecordsWhilePainting)
     Load(kChartNatal, 600, 600);
     Render();
     EXPECT_EQ(canvas->GetAspectCount(), 0);
+}
+
+TEST_F(WheelCanvas, ScreenPaintGoesThroughTheOffScreenDrawing)
+{
+    // A real paint event on a shown window: the handler must reach the
+    // drawing (which fills the hover tables) without any assertion.
+    Load(kChartNatal | kViewAspects, 500, 400);
+    frame->Show();
+    canvas->Refresh(false);
+    canvas->Update();
+    ov_test::PumpEvents(100);
+    const WheelGeometry& g = canvas->GetWheelGeometry(0);
+    EXPECT_EQ(g.width, canvas->GetClientSize().y);
+    EXPECT_GT(g.outerRadius, 0);
+    EXPECT_EQ(canvas->GetPointPlacement(0, 0).pointId, 10000);
 }
 
 TEST_F(WheelCanvas, ZeroSizedWindowDrawsNothingAndDoesNotAssert)

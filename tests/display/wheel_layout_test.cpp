@@ -157,14 +157,4 @@ TEST(AspectIntensity, FromOrbAndView)
             << c.limit << " " << c.orb << " " << c.patterns;
 }
 
-TEST(MeanColour, ChannelWiseIntegerMean)
-{
-    const RgbTriple fire = ColourClassRgb(250, 255);  // 255, 0, 0
-    const RgbTriple water = ColourClassRgb(253, 255); // 63, 63, 255
-    const RgbTriple m = MeanColour(fire, water);
-    EXPECT_EQ(m.red, 159);
-    EXPECT_EQ(m.green, 31);
-    EXPECT_EQ(m.blue, 127);
-}
-
 } // namespace
