@@ -1,9 +1,6 @@
 // chartdump: computes one natal chart from the command line and prints every
 // number of it, for comparing the engine with other tools and for timing.
-#include <cerrno>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -12,34 +9,13 @@
 #include "display/aspect_pattern.h"
 #include "display/aspect_search.h"
 #include "shell/chart_slots.h"
+#include "tools/support/tool_arguments.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: chartdump YEAR MONTH DAY HOUR MINUTE SECOND ZONE DST LAT LON HOUSE [MEANNODE [MEANAPOGEE]]"
     " [--aspects default|all]\n";
-
-bool ParseInt(const char* text, long low, long high, int* out)
-{
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (errno != 0 || end == text || *end != '\0' || value < low || value > high)
-        return false;
-    *out = static_cast<int>(value);
-    return true;
-}
-
-bool ParseReal(const char* text, double low, double high, double* out)
-{
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(text, &end);
-    if (errno != 0 || end == text || *end != '\0' || !std::isfinite(value) || value < low || value > high)
-        return false;
-    *out = value;
-    return true;
-}
 
 // Runs the program's own aspect and configuration search over the chart as a
 // one-wheel natal chart and prints the records and configurations in the
@@ -75,12 +51,6 @@ void DumpAspects(const ChartPositions& chart, bool all)
     }
 }
 
-int Usage()
-{
-    std::fputs(kUsage, stderr);
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,28 +62,19 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[argc - 1], "all") == 0)
             aspects = 2;
         else
-            return Usage();
+            return Usage(kUsage);
         argc -= 2;
     }
     if (argc < 12 || argc > 14)
-        return Usage();
+        return Usage(kUsage);
 
     ChartTimeRecord record;
-    double second = 0.0, latitude = 0.0, longitude = 0.0;
     int houseSystem = 0, meanNode = 0, meanApogee = 1;
-    const bool ok = ParseInt(argv[1], -5400, 5400, &record.year) && ParseInt(argv[2], 1, 12, &record.month) &&
-                    ParseInt(argv[3], 1, 31, &record.day) && ParseInt(argv[4], 0, 23, &record.hour) &&
-                    ParseInt(argv[5], 0, 59, &record.minute) && ParseReal(argv[6], 0.0, 59.999999, &second) &&
-                    ParseInt(argv[7], -24, 24, &record.timeZone) && ParseInt(argv[8], 0, 1, &record.dst) &&
-                    ParseReal(argv[9], -90.0, 90.0, &latitude) && ParseReal(argv[10], -180.0, 180.0, &longitude) &&
-                    ParseInt(argv[11], 780, 793, &houseSystem) &&
+    const bool ok = ParseMoment(argv + 1, &record) && ParseInt(argv[11], 780, 793, &houseSystem) &&
                     (argc < 13 || ParseInt(argv[12], 0, 1, &meanNode)) &&
                     (argc < 14 || ParseInt(argv[13], 0, 1, &meanApogee));
-    if (!ok || record.day > DaysInMonth(record.month, record.year))
-        return Usage();
-    record.second = second;
-    DecimalToDms(latitude, &record.latitude);
-    DecimalToDms(longitude, &record.longitude);
+    if (!ok)
+        return Usage(kUsage);
 
     InitEphemeris(argv[0]);
     SetMeanNodeMode(meanNode);

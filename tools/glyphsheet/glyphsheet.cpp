@@ -4,7 +4,6 @@
 // each glyph's grid, so the designs can be judged by eye.
 #include <cstdio>
 
-#include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
@@ -12,6 +11,7 @@
 #include <wx/init.h>
 
 #include "display/glyph_engine.h"
+#include "tools/support/tool_app.h"
 
 namespace {
 
@@ -77,15 +77,7 @@ void DrawCell(wxDC& dc, GlyphTableKind table, char prefix, int index, int left, 
     }
 }
 
-// The GUI part of the class library only starts with an application object.
-class GlyphSheetApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 } // namespace
-
-wxIMPLEMENT_APP_NO_MAIN(GlyphSheetApp);
 
 int main(int argc, char** argv)
 {
@@ -93,14 +85,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: glyphsheet OUT.png\n");
         return 2;
     }
-    wxApp::SetInstance(new GlyphSheetApp);
-    int wxArgc = 1;
-    if (!wxEntryStart(wxArgc, argv)) {
-        std::fprintf(stderr, "glyphsheet: cannot start the class library (no display?)\n");
+    if (!StartToolApp("glyphsheet", argv))
         return 1;
-    }
-    wxTheApp->CallOnInit();
-    wxInitAllImageHandlers();
     CompileAllGlyphs();
 
     int height = kMargin;

@@ -1,0 +1,34 @@
+#include "tools/support/tool_charts.h"
+
+#include "display/chart_canvas.h"
+#include "shell/chart_slots.h"
+
+void FillToolCharts(ChartModeFlags mode, int houseSystem, const ChartTimeRecord& first,
+                    const ChartTimeRecord* second, ToolCharts* out)
+{
+    ChartSet& set = out->set;
+    ChartSettings& settings = out->settings;
+    SetStartupDefaults(set, out->restrictions, settings, GetCurrentMoment());
+    const ChartType type = mode & 0xFF;
+    // No start-up city name beside the given coordinates, and not "Now".
+    set.times[kSlotNative] = first;
+    set.names[kSlotNative] = ChartNameRecord();
+    if (second != nullptr) {
+        const ChartSlot slot = type == kChartTransits ? kSlotTransit : kSlotPartner;
+        set.times[slot] = *second;
+        set.names[slot] = ChartNameRecord();
+    }
+    settings.houseSystem = houseSystem;
+    settings.chartType = type;
+    settings.view = mode & ~0xFF;
+    RecalculateCharts(set, out->restrictions, houseSystem);
+    SelectShownCharts(type, set, settings);
+}
+
+void HandToCanvas(const ToolCharts& charts, ChartModeFlags mode, CChartCanvas& canvas)
+{
+    const ChartRestrictions& r = charts.restrictions;
+    canvas.SetRestrictions(r.pointRestricted, r.aspectRestricted, r.orbs, false);
+    canvas.SetChartData(charts.set.positions, charts.set.times, charts.set.names, false);
+    canvas.SetChartMode(mode, charts.settings.shownA, charts.settings.shownB, charts.settings.shownC, true, false);
+}
