@@ -4,7 +4,6 @@
 #include <swephexp.h>
 
 #include <cmath>
-#include <cstring>
 #include <random>
 #include <vector>
 
@@ -12,8 +11,11 @@
 #include "display/aspect_search.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
+
+using ov_test::SampleMoment;
 
 void EnsureEphemeris()
 {
@@ -24,27 +26,11 @@ void EnsureEphemeris()
     (void)ready;
 }
 
-ChartTimeRecord Moment(int year, int month, int day, int hour, int zone, double lat, double lon)
-{
-    ChartTimeRecord r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.timeZone = zone;
-    DecimalToDms(lat, &r.latitude);
-    DecimalToDms(lon, &r.longitude);
-    return r;
-}
-
 ChartSet SampleSet(int variant = 0)
 {
-    ChartSet set;
-    for (ChartSlot s = 0; s < kChartSlots; ++s)
-        set.times[s] = Moment(1990 + variant % 30, 1 + variant % 12, 15, 12, 1, 47.4, 8.5);
-    set.times[kSlotPartner] = Moment(1985 + variant % 20, 2 + variant % 10, 3, 7, -5, 40.7, -74.0);
-    set.times[kSlotTransit] = Moment(2026, 12, 7, 9, 0, 51.5, 0.0);
-    set.times[kSlotDefault] = Moment(2026, 12, 7, 10, 1, 46.2, 6.15);
+    ChartSet set = ov_test::SampleSet(SampleMoment(1990 + variant % 30, 1 + variant % 12, 15, 12, 0, 1, 47.4, 8.5),
+                                      SampleMoment(1985 + variant % 20, 2 + variant % 10, 3, 7, 0, -5, 40.7, -74.0));
+    set.times[kSlotDefault] = SampleMoment(2026, 12, 7, 10, 0, 1, 46.2, 6.15);
     return set;
 }
 
@@ -135,10 +121,8 @@ std::vector<SearchCase> MakeCases(bool allShown)
         SearchCase& c = cases[v];
         c.set = SampleSet(v * 7);
         SetDefaultRestrictions(c.restrictions);
-        if (allShown) {
-            std::memset(c.restrictions.pointRestricted, 0, sizeof c.restrictions.pointRestricted);
-            std::memset(c.restrictions.aspectRestricted, 0, sizeof c.restrictions.aspectRestricted);
-        }
+        if (allShown)
+            ov_test::ShowAllPointsAndAspects(c.restrictions);
         RecalculateCharts(c.set, c.restrictions, ids::kPlacidus);
     }
     return cases;
@@ -215,8 +199,7 @@ void BM_PatternSearchCrowdedChart(benchmark::State& state)
         }
         ChartRestrictions r;
         SetDefaultRestrictions(r);
-        std::memset(r.pointRestricted, 0, sizeof r.pointRestricted);
-        std::memset(r.aspectRestricted, 0, sizeof r.aspectRestricted);
+        ov_test::ShowAllPointsAndAspects(r);
         sets.push_back(Search(positions, r));
     }
     RunPatternSearch(state, sets);

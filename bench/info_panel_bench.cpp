@@ -13,8 +13,11 @@
 #include "display/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
+
+using ov_test::SampleMoment;
 
 /// The largest list a search can give: every ordered pair of two charts.
 std::vector<AspectRecord> FullList()
@@ -48,19 +51,6 @@ void BM_PanelSortFullList(benchmark::State& state)
     state.counters["records"] = double(records.size());
 }
 
-ChartTimeRecord MakeMoment(int year, int month, int day, int hour, double latitude, double longitude)
-{
-    ChartTimeRecord t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.timeZone = 1;
-    DecimalToDms(latitude, &t.latitude);
-    DecimalToDms(longitude, &t.longitude);
-    return t;
-}
-
 /// A canvas and panel pair on a hidden frame with a natal and a transit
 /// chart through the real recalculation, every point shown.
 class PanelBench {
@@ -83,11 +73,9 @@ public:
         ChartRestrictions restrictions;
         ChartSettings settings;
         SetStartupDefaults(set, restrictions, settings, CurrentMoment{});
-        set.times[kSlotNative] = MakeMoment(1974, 7, 23, 14, 48.85, 2.35);
-        set.times[kSlotTransit] = MakeMoment(2026, 12, 7, 9, 48.85, 2.35);
-        for (auto& row : restrictions.pointRestricted)
-            for (uint8_t& flag : row)
-                flag = 0;
+        set.times[kSlotNative] = SampleMoment(1974, 7, 23, 14, 0, 1, 48.85, 2.35);
+        set.times[kSlotTransit] = SampleMoment(2026, 12, 7, 9, 0, 1, 48.85, 2.35);
+        ov_test::ShowAllPoints(restrictions);
         RecalculateCharts(set, restrictions, ids::kPlacidus);
         m_canvas->SetRestrictions(restrictions.pointRestricted, restrictions.aspectRestricted, restrictions.orbs,
                                   false);

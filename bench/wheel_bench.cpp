@@ -13,8 +13,11 @@
 #include "engine/chart_positions.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
+
+using ov_test::SampleMoment;
 
 constexpr int kSide = 900;
 
@@ -26,20 +29,6 @@ void SetUpOnce()
     done = true;
     InitEphemeris("ov_bench");
     CompileAllGlyphs();
-}
-
-ChartTimeRecord MakeMoment(int year, int month, int day, int hour, int minute, double latitude, double longitude)
-{
-    ChartTimeRecord t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.timeZone = 1;
-    DecimalToDms(latitude, &t.latitude);
-    DecimalToDms(longitude, &t.longitude);
-    return t;
 }
 
 // A canvas of 900 x 900 on a hidden frame, holding a natal chart in slot 0 and
@@ -57,12 +46,10 @@ public:
         m_canvas->SetSize(0, 0, kSide, kSide);
         ChartSettings settings;
         SetStartupDefaults(m_set, m_restrictions, settings, CurrentMoment{});
-        m_set.times[kSlotNative] = MakeMoment(1974, 7, 23, 14, 35, 48.85, 2.35);
-        m_set.times[kSlotTransit] = MakeMoment(2026, 12, 7, 9, 0, 48.85, 2.35);
+        m_set.times[kSlotNative] = SampleMoment(1974, 7, 23, 14, 35, 1, 48.85, 2.35);
+        m_set.times[kSlotTransit] = SampleMoment(2026, 12, 7, 9, 0, 1, 48.85, 2.35);
         if (allPoints)
-            for (auto& row : m_restrictions.pointRestricted)
-                for (uint8_t& flag : row)
-                    flag = 0;
+            ov_test::ShowAllPoints(m_restrictions);
         Recalculate();
         m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
                                   m_restrictions.orbs, false);

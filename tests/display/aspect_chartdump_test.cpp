@@ -4,32 +4,22 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "display/aspect_pattern.h"
 #include "display/aspect_search.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
+#include "tests/support/run_chartdump.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
 
-bool RunChartDump(const std::string& arguments, std::vector<std::string>* lines, int* exitCode)
-{
-    const std::string command = std::string(OV_BINARY_DIR) + "/chartdump " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return false;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-        lines->emplace_back(buffer);
-    const int status = pclose(pipe);
-    *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return true;
-}
+using ov_test::HaveChartDump;
+using ov_test::RunChartDump;
+using ov_test::SampleMoment;
+using ov_test::ShowAllPointsAndAspects;
 
 // The lines the tool should print after the chart, from an in-process search.
 std::vector<std::string> Expected(const ChartTimeRecord& record, bool all)
@@ -38,10 +28,8 @@ std::vector<std::string> Expected(const ChartTimeRecord& record, bool all)
     ComputeNatalChart(&record, ids::kPlacidus, &positions[0]);
     ChartRestrictions r;
     SetDefaultRestrictions(r);
-    if (all) {
-        std::memset(r.pointRestricted, 0, sizeof r.pointRestricted);
-        std::memset(r.aspectRestricted, 0, sizeof r.aspectRestricted);
-    }
+    if (all)
+        ShowAllPointsAndAspects(r);
     MarkUnavailablePoints(positions[0], 0, r);
     std::vector<AspectRecord> records(kMaxAspects);
     const int count = FindAspectRecords(positions, r.pointRestricted, r.aspectRestricted, r.orbs, 0,
@@ -70,17 +58,10 @@ std::vector<std::string> Expected(const ChartTimeRecord& record, bool all)
 // program finds, drops the chart lines, or takes an unknown mode.
 TEST(ChartDumpAspects, PrintsTheProgramsSearchResults)
 {
-    if (!std::ifstream(std::string(OV_BINARY_DIR) + "/chartdump").good())
+    if (!HaveChartDump())
         GTEST_SKIP() << "chartdump is not built";
     InitEphemeris(OV_BINARY_DIR "/display_tests");
-    ChartTimeRecord record;
-    record.year = 1990;
-    record.month = 6;
-    record.day = 15;
-    record.hour = 12;
-    record.timeZone = 1;
-    DecimalToDms(47.4, &record.latitude);
-    DecimalToDms(8.5, &record.longitude);
+    const ChartTimeRecord record = SampleMoment(1990, 6, 15, 12, 0, 1, 47.4, 8.5);
     const char* chart = "1990 6 15 12 0 0 1 0 47.4 8.5 780";
     for (bool all : {false, true}) {
         std::vector<std::string> lines;

@@ -8,22 +8,11 @@
 #include <swephexp.h>
 
 #include "engine/chart_positions.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
 
-ChartTimeRecord MakeRecord(int year, int month, int day, int hour, double latitude, double longitude)
-{
-    ChartTimeRecord r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.minute = 30;
-    r.timeZone = 1;
-    DecimalToDms(latitude, &r.latitude);
-    DecimalToDms(longitude, &r.longitude);
-    return r;
-}
+using ov_test::SampleMoment;
 
 TEST(NatalChart, AllPointsComputeFromEphemerisFilesFrom1000To3000)
 {
@@ -31,7 +20,7 @@ TEST(NatalChart, AllPointsComputeFromEphemerisFilesFrom1000To3000)
     // analytical theory and the asteroids come back as zeros (then hidden).
     for (int year = 1000; year <= 3000; year += 125) {
         SCOPED_TRACE(year);
-        const ChartTimeRecord record = MakeRecord(year, 6, 15, 12, 48.2, 16.37);
+        const ChartTimeRecord record = SampleMoment(year, 6, 15, 12, 30, 1, 48.2, 16.37);
         ChartPositions chart{};
         ComputeNatalChart(&record, ids::kPlacidus, &chart);
         for (int i = 0; i < kComputedPoints; ++i)
@@ -53,7 +42,7 @@ TEST(NatalChart, AllPointsComputeFromEphemerisFilesFrom1000To3000)
 
 TEST(NatalChart, NullHousesAreWholeSignsFromAriesAndKeepTime)
 {
-    const ChartTimeRecord record = MakeRecord(1984, 11, 3, 4, 59.33, 18.06);
+    const ChartTimeRecord record = SampleMoment(1984, 11, 3, 4, 30, 1, 59.33, 18.06);
     ChartPositions chart{};
     chart.siderealTime = 7.25;
     chart.armc = 123.0;
@@ -74,7 +63,7 @@ TEST(NatalChart, NullHousesAreWholeSignsFromAriesAndKeepTime)
 
 TEST(NatalChart, RejectedHouseSystemsLeaveCuspsAndTimeAlone)
 {
-    const ChartTimeRecord record = MakeRecord(2001, 9, 9, 9, 45.0, 7.0);
+    const ChartTimeRecord record = SampleMoment(2001, 9, 9, 9, 30, 1, 45.0, 7.0);
     for (ObjectId hs : {779, 793, 794, 0}) {
         ChartPositions chart{};
         for (int k = 1; k <= 13; ++k)
@@ -93,7 +82,7 @@ TEST(NatalChart, RejectedHouseSystemsLeaveCuspsAndTimeAlone)
 
 TEST(NatalChart, SuppliedArmcIsRequiredWhenAsked)
 {
-    const ChartTimeRecord record = MakeRecord(2001, 9, 9, 9, 45.0, 7.0);
+    const ChartTimeRecord record = SampleMoment(2001, 9, 9, 9, 30, 1, 45.0, 7.0);
     HouseCuspEntry cusps[14] = {};
     cusps[1].longitude = 77.0;
     double siderealTime = -1.0;

@@ -8,25 +8,13 @@
 #include <string>
 
 #include "engine/derived_charts.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
 
-constexpr double kTropicalYear = 365.24219893;
+using ov_test::SampleMoment;
 
-ChartTimeRecord MakeRecord(int year, int month, int day, int hour, int minute, int zone, double latitude,
-                           double longitude)
-{
-    ChartTimeRecord r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.minute = minute;
-    r.timeZone = zone;
-    DecimalToDms(latitude, &r.latitude);
-    DecimalToDms(longitude, &r.longitude);
-    return r;
-}
+constexpr double kTropicalYear = 365.24219893;
 
 double ArcFrom(double from, double to)
 {
@@ -43,7 +31,7 @@ double AngleGap(double a, double b)
 
 TEST(ProgressedChart, TargetAtBirthGivesTheBirthChart)
 {
-    ChartTimeRecord natal = MakeRecord(1975, 4, 12, 14, 20, 2, 48.85, 2.35);
+    ChartTimeRecord natal = SampleMoment(1975, 4, 12, 14, 20, 2, 48.85, 2.35);
     natal.dst = 1;
     ChartTimeRecord progressed;
     ComputeProgressedChartData(&natal, &natal, &progressed);
@@ -71,7 +59,7 @@ TEST(ProgressedChart, TargetAtBirthGivesTheBirthChart)
 
 TEST(ProgressedChart, ThirtyYearsMoveThirtyDaysAndTheArmc)
 {
-    const ChartTimeRecord natal = MakeRecord(1960, 1, 20, 6, 0, -5, 40.7, -74.0);
+    const ChartTimeRecord natal = SampleMoment(1960, 1, 20, 6, 0, -5, 40.7, -74.0);
     ChartTimeRecord target;
     const double targetJd = GetChartJulianDay(natal) + 30 * kTropicalYear;
     SetChartFromJulianDay(targetJd, 0, 0, &target);
@@ -102,8 +90,8 @@ TEST(ProgressedChart, ThirtyYearsMoveThirtyDaysAndTheArmc)
 
 TEST(ProgressedChart, NullHousesKeepTimeAndArmc)
 {
-    const ChartTimeRecord natal = MakeRecord(1990, 10, 1, 22, 10, 3, 55.75, 37.6);
-    const ChartTimeRecord target = MakeRecord(2030, 10, 1, 22, 10, 3, 55.75, 37.6);
+    const ChartTimeRecord natal = SampleMoment(1990, 10, 1, 22, 10, 3, 55.75, 37.6);
+    const ChartTimeRecord target = SampleMoment(2030, 10, 1, 22, 10, 3, 55.75, 37.6);
     ChartTimeRecord progressed;
     ComputeProgressedChartData(&natal, &target, &progressed);
     ChartPositions chart{};
@@ -155,8 +143,8 @@ TEST(CompositeChart, PointsAreShorterArcMidpointsAndPlainMeans)
 
 TEST(CompositeChart, HousesFromMidpointArmcAndMeanTime)
 {
-    const ChartTimeRecord a = MakeRecord(1970, 3, 3, 3, 3, 1, 50.0, 10.0);
-    const ChartTimeRecord b = MakeRecord(1972, 9, 9, 21, 9, -7, 30.0, -110.0);
+    const ChartTimeRecord a = SampleMoment(1970, 3, 3, 3, 3, 1, 50.0, 10.0);
+    const ChartTimeRecord b = SampleMoment(1972, 9, 9, 21, 9, -7, 30.0, -110.0);
     ChartPositions chartA{}, chartB{}, composite{};
     ComputeNatalChart(&a, ids::kPlacidus, &chartA);
     ComputeNatalChart(&b, ids::kPlacidus, &chartB);
@@ -181,8 +169,8 @@ TEST(CompositeChart, HousesFromMidpointArmcAndMeanTime)
 
 TEST(CompositeChart, NullHousesAverageZeroedScratchNotGarbage)
 {
-    const ChartTimeRecord a = MakeRecord(1970, 3, 3, 3, 3, 1, 50.0, 10.0);
-    const ChartTimeRecord b = MakeRecord(1972, 9, 9, 21, 9, -7, 30.0, -110.0);
+    const ChartTimeRecord a = SampleMoment(1970, 3, 3, 3, 3, 1, 50.0, 10.0);
+    const ChartTimeRecord b = SampleMoment(1972, 9, 9, 21, 9, -7, 30.0, -110.0);
     ChartPositions composite{};
     composite.siderealTime = 99.0;
     ComputeCompositeChart(&a, &b, 10.0, 30.0, ids::kNullHouses, &composite);
@@ -206,8 +194,8 @@ TEST(DavisonChart, MeanMomentZoneAndPlace)
     };
     for (const Case& c : cases) {
         // January in the southern winter of the test zone: no daylight saving.
-        const ChartTimeRecord a = MakeRecord(1981, 1, 10, 10, 0, c.zoneA, c.latA, c.lonA);
-        const ChartTimeRecord b = MakeRecord(1981, 1, 20, 18, 0, c.zoneB, c.latB, c.lonB);
+        const ChartTimeRecord a = SampleMoment(1981, 1, 10, 10, 0, c.zoneA, c.latA, c.lonA);
+        const ChartTimeRecord b = SampleMoment(1981, 1, 20, 18, 0, c.zoneB, c.latB, c.lonB);
         ChartTimeRecord out;
         out.progressed = 5;
         ComputeDavisonChartData(&a, &b, &out);
@@ -243,7 +231,7 @@ protected:
     static ChartTimeRecord DavisonAround(int year, int month, int day)
     {
         // Two charts a day either side of noon UT on the given date.
-        ChartTimeRecord a = MakeRecord(year, month, day, 12, 0, 0, 52.5, 13.4);
+        ChartTimeRecord a = SampleMoment(year, month, day, 12, 0, 0, 52.5, 13.4);
         ChartTimeRecord b = a;
         SetChartFromJulianDay(GetChartJulianDay(a) - 1.0, 0, 0, &a);
         SetChartFromJulianDay(GetChartJulianDay(b) + 1.0, 0, 0, &b);

@@ -7,16 +7,18 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sys/wait.h>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/chart_positions.h"
 #include "tests/engine/civil_time.h"
+#include "tests/support/run_chartdump.h"
 
 namespace {
+
+using ov_test::HaveChartDump;
+using ov_test::RunChartDump;
 
 struct ChartCase {
     civil::Moment local;
@@ -235,26 +237,6 @@ TEST(SwetestComparison, NatalChartsAgreeWithReferenceClient)
         for (int i = 0; i < kComputedPoints; ++i)
             EXPECT_EQ(chart.points[i].houseSystem, c.houseSystem);
     }
-}
-
-// Runs build/chartdump with the given arguments.
-bool RunChartDump(const std::string& arguments, std::vector<std::string>* lines, int* exitCode)
-{
-    const std::string command = std::string(OV_BINARY_DIR) + "/chartdump " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return false;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-        lines->emplace_back(buffer);
-    const int status = pclose(pipe);
-    *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return true;
-}
-
-bool HaveChartDump()
-{
-    return std::ifstream(std::string(OV_BINARY_DIR) + "/chartdump").good();
 }
 
 // Reads chartdump's output back into a chart; false on any line out of shape.

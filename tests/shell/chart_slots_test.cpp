@@ -10,8 +10,11 @@
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
 #include "shell/clock.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
+
+using ov_test::SampleMoment;
 
 class EphemerisEnvironment : public ::testing::Environment {
 public:
@@ -57,26 +60,10 @@ std::time_t Utc(int year, int month, int day, int hour, int minute)
     return timegm(&t);
 }
 
-ChartTimeRecord Birth(int year, int month, int day, int hour, int zone, double lat, double lon)
-{
-    ChartTimeRecord r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.timeZone = zone;
-    DecimalToDms(lat, &r.latitude);
-    DecimalToDms(lon, &r.longitude);
-    return r;
-}
-
 ChartSet SampleSet()
 {
-    ChartSet set;
-    for (ChartSlot s = 0; s < kChartSlots; ++s)
-        set.times[s] = Birth(1990, 6, 15, 12, 1, 47.4, 8.5);
-    set.times[kSlotPartner] = Birth(1985, 2, 3, 7, -5, 40.7, -74.0);
-    set.times[kSlotTransit] = Birth(2026, 12, 7, 9, 0, 51.5, 0.0);
+    ChartSet set = ov_test::SampleSet(SampleMoment(1990, 6, 15, 12, 0, 1, 47.4, 8.5),
+                                      SampleMoment(1985, 2, 3, 7, 0, -5, 40.7, -74.0));
     set.names[kSlotNative].name = "Ann";
     set.names[kSlotNative].place = "Zurich";
     set.names[kSlotPartner].place = "New York";
@@ -290,7 +277,7 @@ TEST(ChartSlots, SwapChartData)
     ChartSet set = SampleSet();
     set.times[0].progressed = 1;
     set.names[0].isNow = 1;
-    set.times[7] = Birth(1970, 1, 1, 0, 0, 0, 0);
+    set.times[7] = SampleMoment(1970, 1, 1, 0, 0, 0, 0, 0);
     set.times[7].progressed = 1;
     set.names[7].name = "Default";
     SwapChartData(set, 0, 7);
