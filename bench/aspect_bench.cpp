@@ -11,6 +11,7 @@
 #include "display/aspect_search.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
+#include "tests/display/synthetic_chart.h"
 #include "tests/support/sample_charts.h"
 
 namespace {
@@ -191,11 +192,8 @@ void BM_PatternSearchCrowdedChart(benchmark::State& state)
     for (int v = 0; v < 8; ++v) {
         ChartPositions positions[kChartSlots];
         for (PointIndex p = 0; p < kChartPoints; ++p) {
-            const double longitude = std::fmod(lattice(random) * 30.0 + jitter(random) + 360.0, 360.0);
-            if (p < kComputedPoints)
-                positions[0].points[p].longitude = longitude;
-            else
-                positions[0].cusps[p - kComputedPoints + 1].longitude = longitude;
+            ov_test::SetLongitude(positions[0], p,
+                                  std::fmod(lattice(random) * 30.0 + jitter(random) + 360.0, 360.0));
         }
         ChartRestrictions r;
         SetDefaultRestrictions(r);

@@ -143,33 +143,25 @@ void CChartInfo::Draw(wxDC& dc)
 void CChartInfo::DrawChartSummary(wxDC& dc, int w, int h)
 {
     TextCursorWriter out(m_cursor, dc);
-    const PageReport report = DrawSummaryPage(out, m_state, w, h);
-    UpdateScrollRange(report.height);
-    ReportProblem(report.error);
+    ShowPageReport(DrawSummaryPage(out, m_state, w, h));
 }
 
 void CChartInfo::DrawDispositorPage(wxDC& dc, int w, int h, ObjectId sign)
 {
     TextCursorWriter out(m_cursor, dc);
-    const PageReport report = DrawSignPage(out, m_state, w, h, sign);
-    UpdateScrollRange(report.height);
-    ReportProblem(report.error);
+    ShowPageReport(DrawSignPage(out, m_state, w, h, sign));
 }
 
 void CChartInfo::DrawHousePage(wxDC& dc, int w, int h, ObjectId house)
 {
     TextCursorWriter out(m_cursor, dc);
-    const PageReport report = ::DrawHousePage(out, m_state, w, h, house);
-    UpdateScrollRange(report.height);
-    ReportProblem(report.error);
+    ShowPageReport(::DrawHousePage(out, m_state, w, h, house));
 }
 
 void CChartInfo::DrawPlanetPage(wxDC& dc, int w, int h, ObjectId point)
 {
     TextCursorWriter out(m_cursor, dc);
-    const PageReport report = DrawPointPage(out, m_state, w, h, point);
-    UpdateScrollRange(report.height);
-    ReportProblem(report.error);
+    ShowPageReport(DrawPointPage(out, m_state, w, h, point));
 }
 
 void CChartInfo::DrawAspectList(wxDC& dc, int w, int h, ObjectId selection, AspectListMode mode, bool fullPage,
@@ -179,6 +171,12 @@ void CChartInfo::DrawAspectList(wxDC& dc, int w, int h, ObjectId selection, Aspe
     const PageReport report = DrawAspectListPage(out, m_state, w, h, selection, mode, fullPage, top, bottom);
     if (fullPage)
         UpdateScrollRange(report.height);
+}
+
+void CChartInfo::ShowPageReport(const PageReport& report)
+{
+    UpdateScrollRange(report.height);
+    ReportProblem(report.error);
 }
 
 void CChartInfo::UpdateScrollRange(int height)

@@ -14,6 +14,7 @@
 
 class CChartCanvas;
 class wxDC;
+struct PageReport;
 
 class CChartInfo : public wxScrolledWindow {
 public:
@@ -70,6 +71,8 @@ private:
     void DrawPlanetPage(wxDC& dc, int w, int h, ObjectId point);
     void DrawAspectList(wxDC& dc, int w, int h, ObjectId selection, AspectListMode mode, bool fullPage,
                         int top, int bottom);
+    /// A whole page was drawn: its height sets the scroll range, its problem is reported.
+    void ShowPageReport(const PageReport& report);
     /// Sizes the vertical scroll range to a page of a new height (back to the top).
     void UpdateScrollRange(int height);
     /// Tells the user once, after the paint, about data a page could not show.

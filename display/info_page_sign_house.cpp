@@ -1,6 +1,7 @@
 // Pages 1 and 2: a sign or a house with its rulers and what stands in it.
 #include <wx/intl.h>
 
+#include "display/aspect_search.h"
 #include "display/info_pages.h"
 #include "engine/object_ids.h"
 
@@ -60,8 +61,7 @@ PageReport DrawSignPage(PanelWriter& out, const InfoPanelState& state, int w, in
         for (PointIndex k = 0; k < kChartPoints; ++k) {
             if (state.pointRestricted[charts[c]][k])
                 continue;
-            const double longitude =
-                k < kComputedPoints ? chart.points[k].longitude : chart.cusps[k - kComputedPoints + 1].longitude;
+            const double longitude = PointLongitude(chart, k);
             if (longitude >= from && longitude < to)
                 WriteItemLine(out, state, c, PointIndexToId(k), sign);
         }
