@@ -36,14 +36,10 @@ int main(int argc, char** argv)
 {
     if (argc != 17 && argc != 27)
         return Usage(kUsage);
-    int height = 0, mode = 0, page = 0, item = 0, houseSystem = 0;
-    ChartTimeRecord first, second;
+    int height = 0, mode = 0, page = 0, item = 0;
+    ChartArguments chartArguments;
     if (!ParseInt(argv[2], 1, 65536, &height) || !ParseMode(argv[3], &mode) || !ParseInt(argv[4], 0, 4, &page) ||
-        !ParseInt(argv[5], -1, 100000, &item) || !ParseMoment(argv + 6, &first) ||
-        !ParseInt(argv[16], ids::kHouseSystemFirst, ids::kHouseSystemLast, &houseSystem))
-        return Usage(kUsage);
-    const bool hasSecond = argc == 27;
-    if (hasSecond && !ParseMoment(argv + 17, &second))
+        !ParseInt(argv[5], -1, 100000, &item) || !ParseChartArguments(argv + 6, argc - 6, &chartArguments))
         return Usage(kUsage);
 
     if (!StartToolApp("panelshot", argv))
@@ -52,7 +48,7 @@ int main(int argc, char** argv)
     CompileAllGlyphs();
 
     ToolCharts charts;
-    FillToolCharts(mode, houseSystem, first, hasSecond ? &second : nullptr, &charts);
+    FillToolCharts(mode, chartArguments, &charts);
 
     // The frame's wiring: canvas and panel side by side, the panel handed to
     // the canvas before any data.

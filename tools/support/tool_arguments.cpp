@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/object_ids.h"
+
 namespace {
 
 bool IsOneBitOf(int value, int mask) { return value != 0 && (value & ~mask) == 0 && (value & (value - 1)) == 0; }
@@ -65,6 +67,16 @@ bool ParseMoment(char** arg, ChartTimeRecord* record)
     DecimalToDms(latitude, &record->latitude);
     DecimalToDms(longitude, &record->longitude);
     return true;
+}
+
+bool ParseChartArguments(char** arg, int count, ChartArguments* out)
+{
+    if (count != 11 && count != 21)
+        return false;
+    out->hasSecond = count == 21;
+    return ParseMoment(arg, &out->first) &&
+           ParseInt(arg[10], ids::kHouseSystemFirst, ids::kHouseSystemLast, &out->houseSystem) &&
+           (!out->hasSecond || ParseMoment(arg + 11, &out->second));
 }
 
 int Usage(const char* usage)

@@ -14,5 +14,16 @@ bool ParseMode(const char* text, int* out);
 /// One chart's birth data from ten arguments: Y M D h m s ZONE DST LAT LON,
 /// coordinates in decimal degrees. The record is not progressed.
 bool ParseMoment(char** arg, ChartTimeRecord* record);
+/// The chart arguments that end the drawing tools' command lines.
+struct ChartArguments {
+    ChartTimeRecord first;
+    ChartTimeRecord second;
+    bool hasSecond = false;
+    int houseSystem = 0;
+};
+
+/// Reads Y M D h m s ZONE DST LAT LON HOUSE [Y2 M2 D2 h2 m2 s2 ZONE2 DST2 LAT2
+/// LON2]: count is 11, or 21 with the second chart.
+bool ParseChartArguments(char** arg, int count, ChartArguments* out);
 /// Prints the usage line to standard error; returns the tools' usage exit code.
 int Usage(const char* usage);

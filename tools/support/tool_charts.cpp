@@ -3,25 +3,24 @@
 #include "display/chart_canvas.h"
 #include "shell/chart_slots.h"
 
-void FillToolCharts(ChartModeFlags mode, int houseSystem, const ChartTimeRecord& first,
-                    const ChartTimeRecord* second, ToolCharts* out)
+void FillToolCharts(ChartModeFlags mode, const ChartArguments& arguments, ToolCharts* out)
 {
     ChartSet& set = out->set;
     ChartSettings& settings = out->settings;
     SetStartupDefaults(set, out->restrictions, settings, GetCurrentMoment());
     const ChartType type = mode & 0xFF;
     // No start-up city name beside the given coordinates, and not "Now".
-    set.times[kSlotNative] = first;
+    set.times[kSlotNative] = arguments.first;
     set.names[kSlotNative] = ChartNameRecord();
-    if (second != nullptr) {
+    if (arguments.hasSecond) {
         const ChartSlot slot = type == kChartTransits ? kSlotTransit : kSlotPartner;
-        set.times[slot] = *second;
+        set.times[slot] = arguments.second;
         set.names[slot] = ChartNameRecord();
     }
-    settings.houseSystem = houseSystem;
+    settings.houseSystem = arguments.houseSystem;
     settings.chartType = type;
     settings.view = mode & ~0xFF;
-    RecalculateCharts(set, out->restrictions, houseSystem);
+    RecalculateCharts(set, out->restrictions, arguments.houseSystem);
     SelectShownCharts(type, set, settings);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/chart_set.h"
+#include "tools/support/tool_arguments.h"
 
 class CChartCanvas;
 
@@ -14,12 +15,12 @@ struct ToolCharts {
 };
 
 /// Fills the set with the start-up defaults and the start-up restrictions and
-/// orbs, puts first into the native slot and second (if given) into the
-/// transit slot for the natal-with-transits type or else the partner slot,
-/// then recalculates all eight slots and selects the type's shown slots.
-/// The given charts get blank names: they are nowhere in particular.
-void FillToolCharts(ChartModeFlags mode, int houseSystem, const ChartTimeRecord& first,
-                    const ChartTimeRecord* second, ToolCharts* out);
+/// orbs, puts the first chart into the native slot and the second (if given)
+/// into the transit slot for the natal-with-transits type or else the partner
+/// slot, then recalculates all eight slots in the given house system and
+/// selects the type's shown slots. The given charts get blank names: they are
+/// nowhere in particular.
+void FillToolCharts(ChartModeFlags mode, const ChartArguments& arguments, ToolCharts* out);
 
 /// Hands restrictions, charts and mode to the canvas as the main frame does.
 void HandToCanvas(const ToolCharts& charts, ChartModeFlags mode, CChartCanvas& canvas);

@@ -32,13 +32,10 @@ int main(int argc, char** argv)
 {
     if (argc != 16 && argc != 26)
         return Usage(kUsage);
-    int width = 0, height = 0, mode = 0, houseSystem = 0;
-    ChartTimeRecord first, second;
+    int width = 0, height = 0, mode = 0;
+    ChartArguments chartArguments;
     if (!ParseInt(argv[2], 1, 8192, &width) || !ParseInt(argv[3], 1, 8192, &height) || !ParseMode(argv[4], &mode) ||
-        !ParseMoment(argv + 5, &first) || !ParseInt(argv[15], ids::kHouseSystemFirst, ids::kHouseSystemLast, &houseSystem))
-        return Usage(kUsage);
-    const bool hasSecond = argc == 26;
-    if (hasSecond && !ParseMoment(argv + 16, &second))
+        !ParseChartArguments(argv + 5, argc - 5, &chartArguments))
         return Usage(kUsage);
 
     if (!StartToolApp("wheelshot", argv))
@@ -49,7 +46,7 @@ int main(int argc, char** argv)
     // Start-up defaults, then the given charts in their slots, then the real
     // recalculation of all eight slots and the shown slots of the type.
     ToolCharts charts;
-    FillToolCharts(mode, houseSystem, first, hasSecond ? &second : nullptr, &charts);
+    FillToolCharts(mode, chartArguments, &charts);
 
     auto* frame = new wxFrame(nullptr, wxID_ANY, "wheelshot");
     frame->SetClientSize(width, height);
