@@ -6,6 +6,7 @@
 
 #include "engine/angles.h"
 #include "tests/engine/civil_time.h"
+#include "tests/support/sample_charts.h"
 
 namespace {
 
@@ -111,14 +112,10 @@ TEST(Calendar, DaysInMonth)
         EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
 }
 
+// A clock time in zone 0 at 0 degrees north and east.
 ChartTimeRecord MakeRecord(int year, int month, int day, int hour, int minute, int dst)
 {
-    ChartTimeRecord r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.minute = minute;
+    ChartTimeRecord r = ov_test::SampleMoment(year, month, day, hour, minute, 0, 0.0, 0.0);
     r.dst = dst;
     return r;
 }
