@@ -9,6 +9,7 @@
 #include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include "display/glyph_engine.h"
 #include "tools/support/tool_app.h"
@@ -115,7 +116,11 @@ int main(int argc, char** argv)
             y += RowsOf(section.table) * kCellHeight;
         }
     }
-    const bool saved = bitmap.ConvertToImage().SaveFile(argv[1], wxBITMAP_TYPE_PNG);
+    bool saved = false;
+    {
+        wxLogNull quiet; // a failed write is reported below, not in a dialog nobody answers
+        saved = bitmap.ConvertToImage().SaveFile(argv[1], wxBITMAP_TYPE_PNG);
+    }
     wxEntryCleanup();
     if (!saved) {
         std::fprintf(stderr, "glyphsheet: cannot write %s\n", argv[1]);

@@ -12,14 +12,9 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/image.h>
-#include <wx/init.h>
 
 #include "display/chart_canvas.h"
 #include "display/chart_info.h"
-#include "display/glyph_engine.h"
-#include "engine/ephemeris_setup.h"
-#include "shell/chart_slots.h"
 #include "tools/support/tool_app.h"
 #include "tools/support/tool_arguments.h"
 #include "tools/support/tool_charts.h"
@@ -42,10 +37,8 @@ int main(int argc, char** argv)
         !ParseInt(argv[5], -1, 100000, &item) || !ParseChartArguments(argv + 6, argc - 6, &chartArguments))
         return Usage(kUsage);
 
-    if (!StartToolApp("panelshot", argv))
+    if (!StartChartTool("panelshot", argv))
         return 1;
-    InitEphemeris(argv[0]);
-    CompileAllGlyphs();
 
     ToolCharts charts;
     FillToolCharts(mode, chartArguments, &charts);
@@ -85,14 +78,8 @@ int main(int argc, char** argv)
     }
     const int pageHeight = panel->GetVirtualSize().y;
     const int aspects = panel->GetAspectCount();
-    const bool saved = bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(argv[1]), wxBITMAP_TYPE_PNG);
-    frame->Destroy();
-    CloseEphemeris();
-    wxEntryCleanup();
-    if (!saved) {
-        std::fprintf(stderr, "panelshot: cannot write %s\n", argv[1]);
+    if (!SaveAndCloseChartTool("panelshot", bitmap, argv[1], frame))
         return 1;
-    }
     std::printf("%s: %dx%d, mode 0x%x, page %d, item %d, slot %d, %d aspects, page height %d\n", argv[1],
                 kPanelWidth, height, mode, page, item, slot, aspects, pageHeight);
     return 0;

@@ -3,8 +3,14 @@
 #include <cstdio>
 
 #include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/log.h>
+
+#include "display/glyph_engine.h"
+#include "engine/ephemeris_setup.h"
 
 namespace {
 
@@ -29,4 +35,30 @@ bool StartToolApp(const char* tool, char** argv)
     wxTheApp->CallOnInit();
     wxInitAllImageHandlers();
     return true;
+}
+
+bool StartChartTool(const char* tool, char** argv)
+{
+    if (!StartToolApp(tool, argv))
+        return false;
+    InitEphemeris(argv[0]);
+    CompileAllGlyphs();
+    return true;
+}
+
+bool SaveAndCloseChartTool(const char* tool, const wxBitmap& bitmap, const char* path, wxFrame* frame)
+{
+    bool saved = false;
+    {
+        // The class library would show its own error in a dialog nobody
+        // answers; the tool reports a failed write on standard error.
+        wxLogNull quiet;
+        saved = bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+    }
+    frame->Destroy();
+    CloseEphemeris();
+    wxEntryCleanup();
+    if (!saved)
+        std::fprintf(stderr, "%s: cannot write %s\n", tool, path);
+    return saved;
 }

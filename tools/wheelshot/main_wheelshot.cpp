@@ -10,13 +10,8 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/image.h>
-#include <wx/init.h>
 
 #include "display/chart_canvas.h"
-#include "display/glyph_engine.h"
-#include "engine/ephemeris_setup.h"
-#include "shell/chart_slots.h"
 #include "tools/support/tool_app.h"
 #include "tools/support/tool_arguments.h"
 #include "tools/support/tool_charts.h"
@@ -38,10 +33,8 @@ int main(int argc, char** argv)
         !ParseChartArguments(argv + 5, argc - 5, &chartArguments))
         return Usage(kUsage);
 
-    if (!StartToolApp("wheelshot", argv))
+    if (!StartChartTool("wheelshot", argv))
         return 1;
-    InitEphemeris(argv[0]);
-    CompileAllGlyphs();
 
     // Start-up defaults, then the given charts in their slots, then the real
     // recalculation of all eight slots and the shown slots of the type.
@@ -63,14 +56,8 @@ int main(int argc, char** argv)
     }
     const int lines = canvas->GetAspectCount();
     const int configurations = canvas->GetPatterns().GetCount();
-    const bool saved = bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(argv[1]), wxBITMAP_TYPE_PNG);
-    frame->Destroy();
-    CloseEphemeris();
-    wxEntryCleanup();
-    if (!saved) {
-        std::fprintf(stderr, "wheelshot: cannot write %s\n", argv[1]);
+    if (!SaveAndCloseChartTool("wheelshot", bitmap, argv[1], frame))
         return 1;
-    }
     std::printf("%s: %dx%d, mode 0x%x, %d lines, %d configurations\n", argv[1], width, height,
                 mode, lines, configurations);
     return 0;
