@@ -180,7 +180,8 @@ TEST(ChartSlots, PointWithoutPositionInOneSlotOnly)
 }
 
 // Catches a wrong zone (daylight saving left in, rounding instead of
-// truncation), a wrong home city and a daylight flag taken from "cannot tell".
+// truncation), a wrong home city, a daylight flag taken from "cannot tell",
+// and a flag forced off without its hour (the moment an hour late).
 TEST(ChartSlots, StartupDefaultsByComputerZone)
 {
     struct Case {
@@ -197,6 +198,9 @@ TEST(ChartSlots, StartupDefaultsByComputerZone)
         {"IST-5:30", Utc(2026, 7, 1, 16, 30), 5, 0, "", 30, 0, 75, 0, 22, 0},
         {"NST3:30NDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -3, 1, "Sao Paulo, Brazil", -23, 32, -46, 38, 14, 0},
         {"HST10", Utc(2026, 7, 1, 16, 30), -10, 0, "Honolulu, HI", 21, 18, -157, 52, 6, 30},
+        // A -10 zone that keeps summer time: the flag is forced off for
+        // Honolulu, and the clock must lose the hour with it.
+        {"HST10HDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -10, 0, "Honolulu, HI", 21, 18, -157, 52, 6, 30},
         {"UTC0", Utc(2026, 7, 1, 16, 30), 0, 0, "London, England", 51, 40, 0, 0, 16, 30},
     };
     for (const Case& c : cases) {
