@@ -156,7 +156,8 @@ TEST(ChartSlots, RecalculationWithProgressedNative)
 }
 
 // Catches an unavailable point hidden in every slot, a change not reported,
-// and a hidden point shown again behind the user's back.
+// a hidden point shown again behind the user's back, and a composite point
+// made from one chart's missing body.
 TEST(ChartSlots, PointWithoutPositionInOneSlotOnly)
 {
     ChartSet set = SampleSet();
@@ -177,6 +178,18 @@ TEST(ChartSlots, PointWithoutPositionInOneSlotOnly)
     EXPECT_FALSE(RecalculateCharts(set, restrictions, ids::kPlacidus));
     EXPECT_EQ(restrictions.unavailable[kSlotTransit][kChiron], 0);
     EXPECT_EQ(restrictions.pointRestricted[kSlotTransit][kChiron], 1);
+
+    // A partner before Chiron's range: the composite has no midpoint for it
+    // either (not half the native's longitude), while the Davison moment,
+    // halfway to the native, has one.
+    set = SampleSet();
+    set.times[kSlotPartner].year = 600;
+    restrictions = ChartRestrictions{};
+    RecalculateCharts(set, restrictions, ids::kPlacidus);
+    EXPECT_EQ(restrictions.unavailable[kSlotPartner][kChiron], 1);
+    EXPECT_EQ(restrictions.unavailable[kSlotComposite][kChiron], 1);
+    EXPECT_EQ(restrictions.unavailable[kSlotDavison][kChiron], 0);
+    EXPECT_EQ(restrictions.unavailable[kSlotComposite][0], 0);
 }
 
 // Catches a wrong zone (daylight saving left in, rounding instead of
