@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 #include <langinfo.h>
 #include <locale.h>
@@ -41,6 +42,18 @@ int32_t LeadingNumberModulo(const wxString& piece, int32_t m)
     return sign * value;
 }
 
+/// The user's locale for dates and times, chosen as the C runtime chooses
+/// LC_TIME: LC_ALL, then LC_TIME, then LANG.
+const char* TimeLocaleName()
+{
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return value;
+    }
+    return "C";
+}
+
 /// The LC_TIME category of the user's environment, confined to this thread
 /// for the object's lifetime; numbers keep the process locale. A locale that
 /// is not installed falls back to "C".
@@ -48,9 +61,12 @@ class ScopedTimeLocale {
 public:
     ScopedTimeLocale()
     {
-        m_locale = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+        // The character set comes from the same locale as the time names:
+        // with the C character set a UTF-8 "März" would decode as "MÃ¤rz".
+        const int mask = LC_TIME_MASK | LC_CTYPE_MASK;
+        m_locale = newlocale(mask, TimeLocaleName(), static_cast<locale_t>(nullptr));
         if (!m_locale)
-            m_locale = newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(nullptr));
+            m_locale = newlocale(mask, "C", static_cast<locale_t>(nullptr));
         if (m_locale)
             m_previous = uselocale(m_locale);
     }

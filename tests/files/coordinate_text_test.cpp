@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <locale.h>
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 #include "files/coordinate_text.h"
 
@@ -179,12 +181,43 @@ private:
     bool m_had = false;
 };
 
-bool LocaleInstalled(const char* name)
+bool LocaleLoads(const char* name)
 {
     locale_t probe = newlocale(LC_TIME_MASK, name, static_cast<locale_t>(nullptr));
     if (probe)
         freelocale(probe);
     return probe != nullptr;
+}
+
+/// True when the locale can be used. Machines without it installed get it
+/// compiled into a private folder found through LOCPATH (a fresh folder per
+/// locale: the C library remembers names it failed to find in a folder), so
+/// the language tests run on a bare build machine too.
+bool LocaleInstalled(const char* name)
+{
+    if (LocaleLoads(name))
+        return true;
+    // Removed when the tests end.
+    static struct Folders {
+        std::vector<std::string> paths;
+        ~Folders()
+        {
+            for (const std::string& path : paths)
+                std::system(("rm -rf " + path).c_str());
+        }
+    } folders;
+    char folder[] = "/tmp/ov_locale_XXXXXX";
+    if (!mkdtemp(folder))
+        return false;
+    folders.paths.push_back(folder);
+    const std::string locale(name);
+    const std::string source = locale.substr(0, locale.find('.'));
+    const std::string command =
+        "localedef -i " + source + " -f UTF-8 " + folder + "/" + locale + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        return false;
+    setenv("LOCPATH", folder, 1);
+    return LocaleLoads(name);
 }
 
 TEST(FormatLongDate, DropsTheLeadingZeroAndFallsBackToC)
