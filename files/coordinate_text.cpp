@@ -200,8 +200,9 @@ DateRead ReadDateTokens(const wxString& text, int* month, int* day, int* year)
     return DateRead::Ok;
 }
 
-/// h:mm[:ss[.fff]] with an optional am/pm (a.m./p.m.) marker. The class
-/// library's parser takes "3:04:09pm" for a morning time, so this comes first.
+/// h:mm[:ss[.fff]] with an optional am/pm (a.m./p.m.) marker, or a bare hour
+/// with a marker ("7pm"). The class library's parser takes "3:04:09pm" and
+/// "7pm" for morning times, so this comes first.
 DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second)
 {
     const wxString t = wxString(text).Trim(true).Trim(false);
@@ -215,12 +216,15 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
         return i > start;
     };
     int h = 0, m = 0, s = 0;
-    if (!readNumber(2, &h) || i >= t.length() || t[i] != ':')
+    if (!readNumber(2, &h))
         return DateRead::NotThisForm;
-    ++i;
-    if (!readNumber(2, &m))
-        return DateRead::NotThisForm;
-    if (i < t.length() && t[i] == ':') {
+    const bool bareHour = i >= t.length() || t[i] != ':';
+    if (!bareHour) {
+        ++i;
+        if (!readNumber(2, &m))
+            return DateRead::NotThisForm;
+    }
+    if (!bareHour && i < t.length() && t[i] == ':') {
         ++i;
         if (!readNumber(2, &s))
             return DateRead::NotThisForm;
@@ -239,7 +243,7 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
         afternoon = 0;
     else if (marker == "pm")
         afternoon = 1;
-    else if (!marker.empty())
+    else if (!marker.empty() || bareHour)
         return DateRead::NotThisForm;
     if (m > 59 || s > 59)
         return DateRead::Invalid;

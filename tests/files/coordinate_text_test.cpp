@@ -148,6 +148,8 @@ TEST(ParseTimeInto, ReadsTwelveAndTwentyFourHourClocks)
         {"12:30 p.m.", true, 12, 30, 0},
         {"15:04:09", true, 15, 4, 9},
         {"09:05:07.8", true, 9, 5, 7},            // whole seconds
+        {"7pm", true, 19, 0, 0},                   // the library parser reads 07:00
+        {"12 am", true, 0, 0, 0},
         {"noon", true, 12, 0, 0},                  // left to the library parser
         {"25:00", false, 0, 0, 0},
         {"13:00 pm", false, 0, 0, 0},
