@@ -169,19 +169,38 @@ DateRead ReadDateTokens(const wxString& text, int* month, int* day, int* year)
     }
     if (!current.empty())
         tokens.push_back(current);
+    const bool yearFirst = tokens.size() == 1;
+    if (yearFirst) {
+        // Year-month-day ("2026-12-06", "-500-03-01"): the library parser
+        // reads an impossible month there as a day.
+        const wxString& token = tokens[0];
+        const size_t signLength = (token.StartsWith("-") || token.StartsWith("+")) ? 1 : 0;
+        wxArrayString parts = wxSplit(token.Mid(signLength), '-', '\0');
+        if (parts.size() != 3 || parts[1].length() > 2 || parts[2].length() > 2)
+            return DateRead::NotThisForm;
+        parts[0] = token.Left(signLength) + parts[0];
+        tokens = parts;
+        std::swap(tokens[0], tokens[2]);
+        std::swap(tokens[0], tokens[1]); // month day year
+    }
     if (tokens.size() != 3)
         return DateRead::NotThisForm;
 
     long n0 = 0, n1 = 0, n2 = 0;
     const bool num0 = ReadSignedNumber(tokens[0], &n0);
     const bool num1 = ReadSignedNumber(tokens[1], &n1);
-    if (!ReadSignedNumber(tokens[2], &n2))
-        return DateRead::NotThisForm;
+    if (!ReadSignedNumber(tokens[2], &n2)) {
+        // A year too long to hold is no date; the library parser would
+        // make some other year of it.
+        const wxString digits = tokens[2].Mid(tokens[2].StartsWith("-") || tokens[2].StartsWith("+") ? 1 : 0);
+        return !digits.empty() && digits.find_first_not_of("0123456789") == wxString::npos ? DateRead::Invalid
+                                                                                         : DateRead::NotThisForm;
+    }
     long m = 0, d = 0;
     if (num0 && num1) {
         m = n0;
         d = n1;
-        if (m > 12 && d <= 12)
+        if (m > 12 && d <= 12 && !yearFirst)
             std::swap(m, d);
     } else if (num0 && ReadMonthName(tokens[1])) {
         d = n0;

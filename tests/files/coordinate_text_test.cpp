@@ -119,7 +119,10 @@ TEST(ParseDateInto, ReadsNamedAndNumericDatesWithSignedYears)
         {"29 Feb 2000", true, 2, 29, 2000},
         {"29 Feb 1900", false, 0, 0, 0},
         {"31 February 2026", false, 0, 0, 0},    // used to assert in the library
-        {"2026-12-06", true, 12, 6, 2026},       // left to the library parser
+        {"2026-12-06", true, 12, 6, 2026},
+        {"-500-03-01", true, 3, 1, -500},
+        {"2026-13-01", false, 0, 0, 0},          // the library parser made it 13 January
+        {"Jan 1 99999999999", false, 0, 0, 0},   // the library parser made it 58367
         {"no date here", false, 0, 0, 0},
         {"", false, 0, 0, 0},
     };
