@@ -125,7 +125,6 @@ private:
     InfoPageKind hoverKind_ = kPageSummary;
     int nearAspectCount_ = 0;
     AspectSelection aspectSelection_ = {};
-    std::vector<uint8_t> listedPatterns_; ///< per configuration: already named in the status text
 
     uint8_t pointRestricted_[kChartSlots][kChartPoints] = {};
     uint8_t aspectRestricted_[kAspectKinds] = {};

@@ -93,14 +93,24 @@ void CompileGlyph(const std::string& text, CompiledGlyph& glyph, const GlyphErro
     }
 }
 
+wxString FormatGlyphError(const std::string& upperText, int position, char ch)
+{
+    // A text that is not valid UTF-8 is shown byte for byte instead of vanishing.
+    wxString text = wxString::FromUTF8(upperText.c_str());
+    if (text.empty() && !upperText.empty())
+        text = wxString::From8BitData(upperText.c_str());
+    // The character goes in as a wide one: a narrow byte above 127 trips the
+    // class library's multibyte conversion.
+    const wchar_t wide = static_cast<wchar_t>(static_cast<unsigned char>(ch));
+    return wxString::Format("ERROR compiling glyph \"%s\" (position %d: %c)", text, position, wide);
+}
+
 void ReportGlyphError(const std::string& upperText, int position, char ch)
 {
     if (g_reportedErrors >= kMaxReportedErrors)
         return;
     ++g_reportedErrors;
-    const wxString message = wxString::Format("ERROR compiling glyph \"%s\" (position %d: %c)",
-                                              wxString::FromUTF8(upperText.c_str()), position, ch);
-    wxMessageBox(message, "Message", wxOK | wxCENTRE, nullptr);
+    wxMessageBox(FormatGlyphError(upperText, position, ch), "Message", wxOK | wxCENTRE, nullptr);
 }
 
 int GlyphErrorsReported() { return g_reportedErrors; }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/string.h>
+
 /// Stroke flag: after drawing, the pen goes back to where the stroke began.
 constexpr int32_t kGlyphReturn = 1;
 /// Stroke flag: the pen moves without drawing.
@@ -44,6 +46,11 @@ int32_t ParseGlyphCount(const std::string& text, size_t& position);
 /// Compiles one source text into a fresh glyph (any previous content is
 /// replaced). Bad characters go to onError and become (0, 0) steps.
 void CompileGlyph(const std::string& text, CompiledGlyph& glyph, const GlyphErrorHandler& onError);
+
+/// The text of the error box for one bad character. Bytes outside ASCII are
+/// shown as they are rather than handed to the formatter as narrow
+/// characters, which the class library rejects in the C locale.
+wxString FormatGlyphError(const std::string& upperText, int position, char ch);
 
 /// The program's reporter: a "Message" box for each of the first five bad
 /// characters of the whole process, silence afterwards.

@@ -10,6 +10,9 @@
 namespace {
 
 constexpr double kTropicalYear = 365.24219893;
+// A body the library could not compute comes back at zero; the recalculation
+// reads a longitude below this as "no position".
+constexpr double kNoPositionLongitude = 1e-6;
 // The ARMC advances one turn per squared tropical year of life.
 constexpr double kTropicalYearSquared = 133401.86387922167;
 
@@ -147,14 +150,21 @@ void ComputeCompositePoints(const PointPositionEntry* a, const PointPositionEntr
         return;
     for (int i = 0; i < kComputedPoints; ++i) {
         PointPositionEntry& entry = out->points[i];
-        // The midpoint on the shorter arc: 350 and 10 meet at 0, not 180.
-        entry.longitude = swe_deg_midp(a[i].longitude, b[i].longitude);
+        if (a[i].longitude < kNoPositionLongitude || b[i].longitude < kNoPositionLongitude) {
+            // Half a midpoint with a missing body is no position at all: keep
+            // the zeros, so the composite marks the point unavailable too.
+            entry.longitude = entry.latitude = entry.distance = 0.0;
+            entry.longitudeSpeed = entry.latitudeSpeed = entry.distanceSpeed = 0.0;
+        } else {
+            // The midpoint on the shorter arc: 350 and 10 meet at 0, not 180.
+            entry.longitude = swe_deg_midp(a[i].longitude, b[i].longitude);
+            entry.latitude = (a[i].latitude + b[i].latitude) / 2.0;
+            entry.distance = (a[i].distance + b[i].distance) / 2.0;
+            entry.longitudeSpeed = (a[i].longitudeSpeed + b[i].longitudeSpeed) / 2.0;
+            entry.latitudeSpeed = (a[i].latitudeSpeed + b[i].latitudeSpeed) / 2.0;
+            entry.distanceSpeed = (a[i].distanceSpeed + b[i].distanceSpeed) / 2.0;
+        }
         SplitZodiacPosition(entry.longitude, &entry.zodiac, false);
-        entry.latitude = (a[i].latitude + b[i].latitude) / 2.0;
-        entry.distance = (a[i].distance + b[i].distance) / 2.0;
-        entry.longitudeSpeed = (a[i].longitudeSpeed + b[i].longitudeSpeed) / 2.0;
-        entry.latitudeSpeed = (a[i].latitudeSpeed + b[i].latitudeSpeed) / 2.0;
-        entry.distanceSpeed = (a[i].distanceSpeed + b[i].distanceSpeed) / 2.0;
         const int house = FindHouseOfPoint(i, out->points, out->cusps);
         if (house != 0)
             entry.house = house;

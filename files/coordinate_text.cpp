@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 #include <langinfo.h>
 #include <locale.h>
@@ -41,6 +42,18 @@ int32_t LeadingNumberModulo(const wxString& piece, int32_t m)
     return sign * value;
 }
 
+/// The user's locale for dates and times, chosen as the C runtime chooses
+/// LC_TIME: LC_ALL, then LC_TIME, then LANG.
+const char* TimeLocaleName()
+{
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return value;
+    }
+    return "C";
+}
+
 /// The LC_TIME category of the user's environment, confined to this thread
 /// for the object's lifetime; numbers keep the process locale. A locale that
 /// is not installed falls back to "C".
@@ -48,9 +61,12 @@ class ScopedTimeLocale {
 public:
     ScopedTimeLocale()
     {
-        m_locale = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+        // The character set comes from the same locale as the time names:
+        // with the C character set a UTF-8 "März" would decode as "MÃ¤rz".
+        const int mask = LC_TIME_MASK | LC_CTYPE_MASK;
+        m_locale = newlocale(mask, TimeLocaleName(), static_cast<locale_t>(nullptr));
         if (!m_locale)
-            m_locale = newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(nullptr));
+            m_locale = newlocale(mask, "C", static_cast<locale_t>(nullptr));
         if (m_locale)
             m_previous = uselocale(m_locale);
     }
@@ -153,19 +169,38 @@ DateRead ReadDateTokens(const wxString& text, int* month, int* day, int* year)
     }
     if (!current.empty())
         tokens.push_back(current);
+    const bool yearFirst = tokens.size() == 1;
+    if (yearFirst) {
+        // Year-month-day ("2026-12-06", "-500-03-01"): the library parser
+        // reads an impossible month there as a day.
+        const wxString& token = tokens[0];
+        const size_t signLength = (token.StartsWith("-") || token.StartsWith("+")) ? 1 : 0;
+        wxArrayString parts = wxSplit(token.Mid(signLength), '-', '\0');
+        if (parts.size() != 3 || parts[1].length() > 2 || parts[2].length() > 2)
+            return DateRead::NotThisForm;
+        parts[0] = token.Left(signLength) + parts[0];
+        tokens = parts;
+        std::swap(tokens[0], tokens[2]);
+        std::swap(tokens[0], tokens[1]); // month day year
+    }
     if (tokens.size() != 3)
         return DateRead::NotThisForm;
 
     long n0 = 0, n1 = 0, n2 = 0;
     const bool num0 = ReadSignedNumber(tokens[0], &n0);
     const bool num1 = ReadSignedNumber(tokens[1], &n1);
-    if (!ReadSignedNumber(tokens[2], &n2))
-        return DateRead::NotThisForm;
+    if (!ReadSignedNumber(tokens[2], &n2)) {
+        // A year too long to hold is no date; the library parser would
+        // make some other year of it.
+        const wxString digits = tokens[2].Mid(tokens[2].StartsWith("-") || tokens[2].StartsWith("+") ? 1 : 0);
+        return !digits.empty() && digits.find_first_not_of("0123456789") == wxString::npos ? DateRead::Invalid
+                                                                                         : DateRead::NotThisForm;
+    }
     long m = 0, d = 0;
     if (num0 && num1) {
         m = n0;
         d = n1;
-        if (m > 12 && d <= 12)
+        if (m > 12 && d <= 12 && !yearFirst)
             std::swap(m, d);
     } else if (num0 && ReadMonthName(tokens[1])) {
         d = n0;
@@ -184,8 +219,9 @@ DateRead ReadDateTokens(const wxString& text, int* month, int* day, int* year)
     return DateRead::Ok;
 }
 
-/// h:mm[:ss[.fff]] with an optional am/pm (a.m./p.m.) marker. The class
-/// library's parser takes "3:04:09pm" for a morning time, so this comes first.
+/// h:mm[:ss[.fff]] with an optional am/pm (a.m./p.m.) marker, or a bare hour
+/// with a marker ("7pm"). The class library's parser takes "3:04:09pm" and
+/// "7pm" for morning times, so this comes first.
 DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second)
 {
     const wxString t = wxString(text).Trim(true).Trim(false);
@@ -199,12 +235,15 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
         return i > start;
     };
     int h = 0, m = 0, s = 0;
-    if (!readNumber(2, &h) || i >= t.length() || t[i] != ':')
+    if (!readNumber(2, &h))
         return DateRead::NotThisForm;
-    ++i;
-    if (!readNumber(2, &m))
-        return DateRead::NotThisForm;
-    if (i < t.length() && t[i] == ':') {
+    const bool bareHour = i >= t.length() || t[i] != ':';
+    if (!bareHour) {
+        ++i;
+        if (!readNumber(2, &m))
+            return DateRead::NotThisForm;
+    }
+    if (!bareHour && i < t.length() && t[i] == ':') {
         ++i;
         if (!readNumber(2, &s))
             return DateRead::NotThisForm;
@@ -223,7 +262,7 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
         afternoon = 0;
     else if (marker == "pm")
         afternoon = 1;
-    else if (!marker.empty())
+    else if (!marker.empty() || bareHour)
         return DateRead::NotThisForm;
     if (m > 59 || s > 59)
         return DateRead::Invalid;

@@ -233,7 +233,11 @@ void SetStartupDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSet
         ChartTimeRecord& record = set.times[s];
         SetClockFields(record, local);
         record.timeZone = now.timeZone;
-        record.dst = local.dst && !city.noDst ? 1 : 0;
+        record.dst = local.dst ? 1 : 0;
+        // Where the home city keeps no daylight saving the flag is cleared,
+        // and the clock put back an hour with it, so the moment stays now.
+        if (city.noDst)
+            RemoveDstHour(&record);
         record.latitude = DmsAngle{city.latitudeDegrees, city.latitudeMinutes, 0.0};
         record.longitude = DmsAngle{city.longitudeDegrees, city.longitudeMinutes, 0.0};
         record.progressed = 0;

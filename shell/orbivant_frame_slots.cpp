@@ -59,7 +59,12 @@ void OrbivantFrame::SetChartToNow(ChartSlot slot, bool recalculate, bool ask)
     ::SetChartToNow(m_charts, slot, now);
     if (recalculate) {
         RecalculateCharts();
+        // The slot's progressed flag is now clear: a wheel that showed its
+        // progressed chart must show the chart itself again.
+        SelectShownCharts(m_settings.chartType);
         m_canvas->SetInfoPanel(m_info);
+        m_canvas->SetChartMode(m_settings.chartType | m_settings.view, m_settings.shownA, m_settings.shownB,
+                               m_settings.shownC, false, false);
         m_canvas->SetChartData(m_charts.positions, m_charts.times, m_charts.names, true);
     }
     // A confirmed change of the default slot rewrites the default chart

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/debug.h>
+
 #include "display/glyph_compiler.h"
 
 namespace {
@@ -101,6 +103,34 @@ TEST(GlyphCompiler, ErrorTextIsTheUpperCaseSource)
     CompiledGlyph g;
     CompileGlyph("r2x", g, [&](const std::string& text, int, char) { shown = text; });
     EXPECT_EQ(shown, "R2X");
+}
+
+namespace {
+int g_asserts = 0;
+void CountAssert(const wxString&, int, const wxString&, const wxString&, const wxString&) { ++g_asserts; }
+} // namespace
+
+TEST(GlyphCompiler, ErrorBoxTextShowsNonAsciiBytesWithoutAnAssertion)
+{
+    // A narrow byte above 127 handed to "%c" trips the class library's
+    // multibyte conversion in the C locale and shows "?".
+    struct Case {
+        std::string text;
+        int position;
+        char ch;
+        const char* expectedUtf8;
+    };
+    const Case cases[] = {
+        {"R2X", 2, 'X', "ERROR compiling glyph \"R2X\" (position 2: X)"},
+        {"U\xC3\xA9", 1, '\xC3', "ERROR compiling glyph \"U\xC3\xA9\" (position 1: \xC3\x83)"},
+        {"U\xE9", 1, '\xE9', "ERROR compiling glyph \"U\xC3\xA9\" (position 1: \xC3\xA9)"}, // not UTF-8
+    };
+    g_asserts = 0;
+    const wxAssertHandler_t previous = wxSetAssertHandler(CountAssert);
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatGlyphError(c.text, c.position, c.ch), wxString::FromUTF8(c.expectedUtf8)) << c.text;
+    wxSetAssertHandler(previous);
+    EXPECT_EQ(g_asserts, 0);
 }
 
 TEST(GlyphCompiler, HugeCountsSaturateInsteadOfOverflowing)

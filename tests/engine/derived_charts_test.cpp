@@ -108,9 +108,12 @@ TEST(ProgressedChart, NullHousesKeepTimeAndArmc)
 TEST(CompositeChart, PointsAreShorterArcMidpointsAndPlainMeans)
 {
     PointPositionEntry a[kComputedPoints] = {}, b[kComputedPoints] = {};
-    const double pairs[][2] = {{350.0, 10.0}, {10.0, 350.0}, {100.0, 200.0}, {0.0, 180.0}, {359.0, 1.0}};
-    const double expected[] = {0.0, 0.0, 150.0, 90.0, 0.0};
-    for (int i = 0; i < 5; ++i) {
+    // The last pair: a body one chart could not compute (zeros) has no
+    // midpoint and stays at zero, so it is unavailable in the composite too.
+    const double pairs[][2] = {{350.0, 10.0}, {10.0, 350.0}, {100.0, 200.0}, {0.5, 180.5}, {359.0, 1.0},
+                               {0.0, 200.0}};
+    const double expected[] = {0.0, 0.0, 150.0, 90.5, 0.0, 0.0};
+    for (int i = 0; i < 6; ++i) {
         a[i].longitude = pairs[i][0];
         b[i].longitude = pairs[i][1];
     }
@@ -124,12 +127,15 @@ TEST(CompositeChart, PointsAreShorterArcMidpointsAndPlainMeans)
     b[2].latitudeSpeed = 0.4;
     a[2].distanceSpeed = -0.01;
     b[2].distanceSpeed = 0.03;
+    b[5].latitude = 1.0;
+    b[5].distance = 2.0;
+    b[5].longitudeSpeed = 0.5;
 
     ChartPositions out{};
     for (int k = 1; k <= 13; ++k)
         out.cusps[k].longitude = (k - 1) * 30.0;
     ComputeCompositePoints(a, b, &out);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         EXPECT_LT(AngleGap(expected[i], out.points[i].longitude), 1e-9) << i;
         EXPECT_EQ(out.points[i].house, static_cast<int>(std::fmod(expected[i], 360.0) / 30.0) + 1) << i;
     }
@@ -139,6 +145,10 @@ TEST(CompositeChart, PointsAreShorterArcMidpointsAndPlainMeans)
     EXPECT_NEAR(out.points[2].latitudeSpeed, 0.3, 1e-15);
     EXPECT_NEAR(out.points[2].distanceSpeed, 0.01, 1e-15);
     EXPECT_EQ(out.points[2].zodiac.sign, 505);
+    EXPECT_EQ(out.points[5].longitude, 0.0);
+    EXPECT_EQ(out.points[5].latitude, 0.0);
+    EXPECT_EQ(out.points[5].distance, 0.0);
+    EXPECT_EQ(out.points[5].longitudeSpeed, 0.0);
 }
 
 TEST(CompositeChart, HousesFromMidpointArmcAndMeanTime)

@@ -143,7 +143,8 @@ TEST(ChartSlots, RecalculationWithProgressedNative)
 }
 
 // Catches an unavailable point hidden in every slot, a change not reported,
-// and a hidden point shown again behind the user's back.
+// a hidden point shown again behind the user's back, and a composite point
+// made from one chart's missing body.
 TEST(ChartSlots, PointWithoutPositionInOneSlotOnly)
 {
     ChartSet set = SampleSet();
@@ -164,10 +165,23 @@ TEST(ChartSlots, PointWithoutPositionInOneSlotOnly)
     EXPECT_FALSE(RecalculateCharts(set, restrictions, ids::kPlacidus));
     EXPECT_EQ(restrictions.unavailable[kSlotTransit][kChiron], 0);
     EXPECT_EQ(restrictions.pointRestricted[kSlotTransit][kChiron], 1);
+
+    // A partner before Chiron's range: the composite has no midpoint for it
+    // either (not half the native's longitude), while the Davison moment,
+    // halfway to the native, has one.
+    set = SampleSet();
+    set.times[kSlotPartner].year = 600;
+    restrictions = ChartRestrictions{};
+    RecalculateCharts(set, restrictions, ids::kPlacidus);
+    EXPECT_EQ(restrictions.unavailable[kSlotPartner][kChiron], 1);
+    EXPECT_EQ(restrictions.unavailable[kSlotComposite][kChiron], 1);
+    EXPECT_EQ(restrictions.unavailable[kSlotDavison][kChiron], 0);
+    EXPECT_EQ(restrictions.unavailable[kSlotComposite][0], 0);
 }
 
 // Catches a wrong zone (daylight saving left in, rounding instead of
-// truncation), a wrong home city and a daylight flag taken from "cannot tell".
+// truncation), a wrong home city, a daylight flag taken from "cannot tell",
+// and a flag forced off without its hour (the moment an hour late).
 TEST(ChartSlots, StartupDefaultsByComputerZone)
 {
     struct Case {
@@ -184,6 +198,9 @@ TEST(ChartSlots, StartupDefaultsByComputerZone)
         {"IST-5:30", Utc(2026, 7, 1, 16, 30), 5, 0, "", 30, 0, 75, 0, 22, 0},
         {"NST3:30NDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -3, 1, "Sao Paulo, Brazil", -23, 32, -46, 38, 14, 0},
         {"HST10", Utc(2026, 7, 1, 16, 30), -10, 0, "Honolulu, HI", 21, 18, -157, 52, 6, 30},
+        // A -10 zone that keeps summer time: the flag is forced off for
+        // Honolulu, and the clock must lose the hour with it.
+        {"HST10HDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -10, 0, "Honolulu, HI", 21, 18, -157, 52, 6, 30},
         {"UTC0", Utc(2026, 7, 1, 16, 30), 0, 0, "London, England", 51, 40, 0, 0, 16, 30},
     };
     for (const Case& c : cases) {

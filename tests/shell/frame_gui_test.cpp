@@ -285,6 +285,28 @@ TEST_F(FrameTest, ChartForNowSetsTheSlotToTheCurrentClockOfItsOwnZone)
     EXPECT_EQ(set.names[kSlotPartner].name, "");
     EXPECT_EQ(set.names[kSlotPartner].isNow, 1);
     EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[kSlotPartner].hour, 16) << "the canvas got the new data";
+
+    // Chart for Now clears the progressed flag, so a wheel that showed the
+    // progressed chart must go back to the chart itself.
+    const struct {
+        int typeCommand, nowCommand;
+        ChartSlot slot, progressedSlot;
+        ChartSlot (*shown)(const CChartCanvas*);
+    } progressed[] = {
+        {kCmdViewNatal, kCmdChartForNowNative, kSlotNative, kSlotNativeProgressed,
+         [](const CChartCanvas* c) { return c->GetShownSlotA(); }},
+        {kCmdViewSynastry, kCmdChartForNowPartner, kSlotPartner, kSlotPartnerProgressed,
+         [](const CChartCanvas* c) { return c->GetShownSlotB(); }},
+    };
+    for (const auto& p : progressed) {
+        SCOPED_TRACE(p.slot);
+        set.times[p.slot].progressed = 1;
+        SendMenu(p.typeCommand);
+        ASSERT_EQ(p.shown(frame->GetCanvas()), p.progressedSlot);
+        SendMenu(p.nowCommand);
+        EXPECT_EQ(set.times[p.slot].progressed, 0);
+        EXPECT_EQ(p.shown(frame->GetCanvas()), p.slot);
+    }
 }
 
 TEST_F(FrameTest, ChartForNowOnTheDefaultSlotAsksFirst)
