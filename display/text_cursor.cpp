@@ -50,23 +50,41 @@ TextExtent SelectedFontExtent(wxDC& dc, const wxString& text)
     return e;
 }
 
-// Measures runs of the markup font through a device context.
-class DcMarkupMeasurer : public MarkupTextMeasurer {
+} // namespace
+
+// Measures runs of the markup font through the cursor's extent cache.
+class TextCursor::DcMarkupMeasurer : public MarkupTextMeasurer {
 public:
-    explicit DcMarkupMeasurer(wxDC& dc) : m_dc(dc) {}
+    DcMarkupMeasurer(TextCursor& cursor, wxDC& dc) : m_cursor(cursor), m_dc(dc) {}
     TextExtent Measure(const wxString& text, int pointSize) override
     {
-        m_dc.SetFont(MakeFont(pointSize, wxFONTFAMILY_MODERN, false));
         wxString run = text;
         StripTrailingNewlines(&run);
-        return SelectedFontExtent(m_dc, run);
+        return m_cursor.Extent(m_dc, run, pointSize, wxFONTFAMILY_MODERN, false);
     }
 
 private:
+    TextCursor& m_cursor;
     wxDC& m_dc;
 };
 
-} // namespace
+TextExtent TextCursor::Extent(wxDC& dc, const wxString& run, int pointSize, int family, bool bold)
+{
+    const std::string key = std::to_string(pointSize) + (bold ? "b" : "n") + std::to_string(family) + ':' +
+                            std::string(run.utf8_str());
+    const auto found = m_extents.find(key);
+    if (found != m_extents.end())
+        return found->second;
+    // Pages repeat the same labels and numbers on every repaint; the bound
+    // only keeps a long session from growing the cache without end.
+    if (m_extents.size() >= 4096)
+        m_extents.clear();
+    dc.SetFont(MakeFont(pointSize, family, bold));
+    const TextExtent e = SelectedFontExtent(dc, run);
+    m_extents.emplace(key, e);
+    return e;
+}
+
 
 TextCursor::TextCursor() = default;
 
@@ -91,9 +109,9 @@ void TextCursor::WriteText(wxDC& dc, const wxString& text, const wxColour& colou
         return;
     wxString run = text;
     const int newlines = StripTrailingNewlines(&run);
+    const TextExtent e = Extent(dc, run, pointSize, family, bold);
     dc.SetFont(MakeFont(pointSize, family, bold));
     dc.SetTextForeground(colour);
-    const TextExtent e = SelectedFontExtent(dc, run);
     int column = x;
     if (align == kAlignCentre)
         column = (width - e.width) / 2;
@@ -113,10 +131,9 @@ int TextCursor::MeasureText(wxDC& dc, const wxString& text, int pointSize, bool 
 {
     wxString run = text;
     StripTrailingNewlines(&run);
+    const int measured = run.empty() ? 0 : Extent(dc, run, pointSize, family, bold).width;
     dc.SetFont(MakeFont(pointSize, family, bold));
-    if (run.empty())
-        return 0;
-    return SelectedFontExtent(dc, run).width;
+    return measured;
 }
 
 void TextCursor::WriteGlyph(wxDC& dc, int glyphId, const wxColour& colour, int scale, int penWidth, bool centred,
@@ -167,11 +184,17 @@ void TextCursor::WritePosition(wxDC& dc, int pointId, double longitude, double s
     DrawMarkupText(dc, GetIdColour(sign, 255), 1, align, newLine, text, -1, -1);
 }
 
+int TextCursor::MeasureMarkupHeight(wxDC& dc, const wxString& markup, int startScale)
+{
+    DcMarkupMeasurer measurer(*this, dc);
+    return MeasureMarkupLine(TokenizeMarkup(markup), startScale, unit, -1, -1, measurer).maxAscent;
+}
+
 void TextCursor::DrawMarkupText(wxDC& dc, const wxColour& colour, int startScale, int align, bool newLine,
                                 const wxString& markup, int minimumAscent, int minimumScale)
 {
     const std::vector<MarkupToken> tokens = TokenizeMarkup(markup);
-    DcMarkupMeasurer measurer(dc);
+    DcMarkupMeasurer measurer(*this, dc);
     const MarkupLineMetrics m = MeasureMarkupLine(tokens, startScale, unit, minimumAscent, minimumScale, measurer);
     x = MarkupLineStart(align, x, left, width, m.lineWidth);
 

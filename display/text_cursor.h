@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <wx/colour.h>
 #include <wx/string.h>
 
@@ -38,6 +40,8 @@ public:
     /// their own pass -1 for both minimums.
     void DrawMarkupText(wxDC& dc, const wxColour& colour, int startScale, int align, bool newLine,
                         const wxString& markup, int minimumAscent, int minimumScale);
+    /// Tallest ascent of a marked-up line, measured as DrawMarkupText would.
+    int MeasureMarkupHeight(wxDC& dc, const wxString& markup, int startScale);
 
     int32_t x = 0;      ///< current pen column
     int32_t y = 0;      ///< current pen row (top of the current line)
@@ -46,6 +50,15 @@ public:
     int32_t width = 0;  ///< width of the writing area
     int32_t height = 0; ///< height of the writing area (kept for callers)
     int32_t unit = 10;  ///< size unit: text at scale s is 10 s points, a glyph cell 10 s pixels
+
+private:
+    class DcMarkupMeasurer;
+    /// Extent of a run in the given font. Toolkit text measuring dominates
+    /// the panel's paint, and every marked-up run is measured more than once
+    /// per line, so extents are kept by font and text.
+    TextExtent Extent(wxDC& dc, const wxString& run, int pointSize, int family, bool bold);
+
+    std::unordered_map<std::string, TextExtent> m_extents;
 };
 
 /// The markup text of a zodiac position: text scale, degrees, sign glyph at

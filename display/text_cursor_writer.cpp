@@ -10,26 +10,6 @@ int FamilyOf(PanelFont family)
     return family == PanelFont::Swiss ? wxFONTFAMILY_SWISS : wxFONTFAMILY_MODERN;
 }
 
-/// Measures markup runs in the font the text cursor draws them with.
-class DcMeasurer : public MarkupTextMeasurer {
-public:
-    explicit DcMeasurer(wxDC& dc) : m_dc(dc) {}
-    TextExtent Measure(const wxString& text, int pointSize) override
-    {
-        m_dc.SetFont(wxFont(pointSize, wxFONTFAMILY_MODERN, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false,
-                            wxEmptyString, wxFONTENCODING_DEFAULT));
-        wxString run = text;
-        while (!run.empty() && run.Last() == '\n')
-            run.RemoveLast();
-        wxCoord w = 0, h = 0, d = 0;
-        m_dc.GetTextExtent(run.empty() ? wxString("M") : run, &w, &h, &d);
-        return {run.empty() ? 0 : int(w), int(h), int(d)};
-    }
-
-private:
-    wxDC& m_dc;
-};
-
 } // namespace
 
 void TextCursorWriter::SetArea(int left, int top, int width, int height)
@@ -70,6 +50,5 @@ void TextCursorWriter::DrawMarkupText(const wxColour& colour, int startScale, in
 
 int TextCursorWriter::MeasureMarkupHeight(const wxString& text, int startScale)
 {
-    DcMeasurer measurer(m_dc);
-    return MeasureMarkupLine(TokenizeMarkup(text), startScale, m_cursor.unit, -1, -1, measurer).maxAscent;
+    return m_cursor.MeasureMarkupHeight(m_dc, text, startScale);
 }
