@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "display/aspect_pattern.h"
-#include "display/aspect_search.h"
+#include "display/aspects/aspect_pattern.h"
+#include "display/aspects/aspect_search.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
 #include "tests/display/synthetic_chart.h"

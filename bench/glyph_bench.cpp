@@ -9,7 +9,7 @@
 #include <wx/graphics.h>
 
 #include "bench/bench_support.h"
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "display/aspect_hover.h"
+#include "display/wheel/aspect_hover.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <wx/frame.h>
 
 #include "bench/bench_support.h"
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
-#include "display/glyph_engine.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
+#include "display/glyphs/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
 #include "tests/support/sample_charts.h"

@@ -8,8 +8,8 @@
 #include <wx/frame.h>
 
 #include "bench/bench_support.h"
-#include "display/chart_canvas.h"
-#include "display/glyph_engine.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/glyphs/glyph_engine.h"
 #include "engine/chart_positions.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"

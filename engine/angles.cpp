@@ -16,17 +16,26 @@ int ZoneOffsetHours(int timeZone, int dst) { return timeZone + (dst != 0 ? 1 : 0
 
 } // namespace
 
+double NormalizeDegrees(double degrees)
+{
+    if (!std::isfinite(degrees))
+        return 0.0;
+    double a = std::fmod(degrees, 360.0);
+    if (a < 0.0)
+        a += 360.0;
+    // A tiny negative remainder plus 360 rounds to 360 itself.
+    if (a >= 360.0)
+        a = 0.0;
+    return a;
+}
+
 void SplitZodiacPosition(double longitude, ZodiacPosition* out, bool round)
 {
     if (out == nullptr)
         return;
     // A cusp of exactly 360 (the "Null" houses) or any value outside one turn
     // must not produce a sign beyond Pisces: callers index tables by sign.
-    double l = std::isfinite(longitude) ? std::fmod(longitude, 360.0) : 0.0;
-    if (l < 0.0)
-        l += 360.0;
-    if (l >= 360.0) // a tiny negative value plus 360 rounds up to 360
-        l = 0.0;
+    const double l = NormalizeDegrees(longitude);
 
     ObjectId sign = SignToId(static_cast<int>(std::trunc(l / 30.0)) + 1);
     const double r = std::fmod(l, 30.0);

@@ -47,6 +47,10 @@ struct ChartNameRecord {
     uint8_t isNow = 0;
 };
 
+/// An angle in degrees brought into [0, 360) (360 itself becomes 0; NaN and
+/// infinities become 0).
+double NormalizeDegrees(double degrees);
+
 /// Sign, degrees, minutes and seconds of a longitude (brought into [0, 360)
 /// first); with round, seconds over 30 carry into the minute and onward.
 void SplitZodiacPosition(double longitude, ZodiacPosition* out, bool round);

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <functional>
 
-#include "shell/chart_set.h"
+#include "engine/chart_set.h"
 
 /// The current moment and the computer's time zone in whole hours east.
 struct CurrentMoment {

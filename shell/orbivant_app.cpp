@@ -4,7 +4,7 @@
 #include <wx/intl.h>
 #include <wx/gdicmn.h>
 
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 #include "platform/platform_paths.h"
 #include "shell/orbivant_frame.h"

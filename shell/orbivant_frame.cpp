@@ -6,8 +6,8 @@
 #include <wx/sizer.h>
 #include <wx/version.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
 #include "platform/app_icon.h"
 #include "shell/about_text.h"
 #include "shell/command_ids.h"

@@ -5,7 +5,7 @@
 
 #include <wx/frame.h>
 
-#include "shell/chart_set.h"
+#include "engine/chart_set.h"
 #include "shell/menu_table.h"
 
 class CChartCanvas;

@@ -6,8 +6,8 @@
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
 #include "shell/chart_slots.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <wx/menu.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
 #include "shell/command_ids.h"
 
 void OrbivantFrame::SetChartTypeCommand(ChartType type)

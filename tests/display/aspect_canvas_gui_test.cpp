@@ -7,8 +7,8 @@
 
 #include <wx/frame.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
 #include "tests/display/synthetic_chart.h"
 #include "tests/gui/gui_test_support.h"
 

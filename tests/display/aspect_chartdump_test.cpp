@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "display/aspect_pattern.h"
-#include "display/aspect_search.h"
+#include "display/aspects/aspect_pattern.h"
+#include "display/aspects/aspect_search.h"
 #include "engine/ephemeris_setup.h"
 #include "shell/chart_slots.h"
 #include "tests/support/run_chartdump.h"

@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "display/aspect_pattern.h"
-#include "display/aspect_search.h"
+#include "display/aspects/aspect_pattern.h"
+#include "display/aspects/aspect_search.h"
 #include "tests/display/synthetic_chart.h"
 
 using ov_test::SearchSetup;

@@ -4,8 +4,8 @@
 #include <random>
 #include <vector>
 
-#include "display/aspect_search.h"
-#include "display/polar_mapping.h"
+#include "display/aspects/aspect_search.h"
+#include "display/aspects/polar_mapping.h"
 #include "tests/display/synthetic_chart.h"
 
 using ov_test::SearchSetup;

@@ -2,7 +2,7 @@
 // fractions at other intensities, and the aliases and gaps of the tables.
 #include <gtest/gtest.h>
 
-#include "display/colours.h"
+#include "display/glyphs/colours.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <wx/debug.h>
 
-#include "display/glyph_compiler.h"
+#include "display/glyphs/glyph_compiler.h"
 
 namespace {
 

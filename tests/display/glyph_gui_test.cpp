@@ -13,7 +13,7 @@
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "display/aspect_hover.h"
-#include "display/wheel_hit_test.h"
+#include "display/wheel/aspect_hover.h"
+#include "display/wheel/wheel_hit_test.h"
 
 namespace {
 

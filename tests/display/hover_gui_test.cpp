@@ -7,11 +7,11 @@
 #include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
-#include "display/aspect_hover.h"
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
-#include "display/polar_mapping.h"
-#include "display/wheel_hit_test.h"
+#include "display/wheel/aspect_hover.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
+#include "display/aspects/polar_mapping.h"
+#include "display/wheel/wheel_hit_test.h"
 #include "shell/command_ids.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "display/wheel_hit_test.h"
+#include "display/wheel/wheel_hit_test.h"
 
 TEST(HoverHitTest, RingBoundariesBelongToTheInnerRegion)
 {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "display/info_pages.h"
+#include "display/panel/info_pages.h"
 #include "tests/display/recording_writer.h"
 
 using ov_test::RecordingWriter;

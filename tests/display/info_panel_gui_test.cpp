@@ -12,9 +12,9 @@
 #include <wx/image.h>
 #include <wx/modalhook.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
-#include "display/colours.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
+#include "display/glyphs/colours.h"
 #include "tests/gui/gui_test_support.h"
 
 namespace {

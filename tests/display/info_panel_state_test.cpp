@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "display/info_panel_state.h"
+#include "display/panel/info_panel_state.h"
 
 namespace {
 

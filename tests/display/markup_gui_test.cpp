@@ -6,8 +6,8 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 
-#include "display/colours.h"
-#include "display/text_cursor.h"
+#include "display/glyphs/colours.h"
+#include "display/glyphs/text_cursor.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "display/markup_layout.h"
-#include "display/text_cursor.h"
+#include "display/glyphs/markup_layout.h"
+#include "display/glyphs/text_cursor.h"
 
 namespace {
 

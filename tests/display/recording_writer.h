@@ -9,7 +9,7 @@
 #include <wx/colour.h>
 #include <wx/string.h>
 
-#include "display/panel_writer.h"
+#include "display/panel/panel_writer.h"
 
 namespace ov_test {
 

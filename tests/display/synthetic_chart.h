@@ -6,8 +6,8 @@
 #include <cstring>
 #include <random>
 
-#include "display/aspect_record.h"
-#include "shell/chart_set.h"
+#include "display/aspects/aspect_record.h"
+#include "engine/chart_set.h"
 
 namespace ov_test {
 

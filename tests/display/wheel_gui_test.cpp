@@ -12,10 +12,10 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 
-#include "display/chart_canvas.h"
-#include "display/colours.h"
-#include "display/polar_mapping.h"
-#include "display/wheel_layout.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/glyphs/colours.h"
+#include "display/aspects/polar_mapping.h"
+#include "display/wheel/wheel_layout.h"
 #include "tests/gui/gui_test_support.h"
 
 namespace {

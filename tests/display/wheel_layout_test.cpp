@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "display/wheel_layout.h"
+#include "display/wheel/wheel_layout.h"
 
 namespace {
 

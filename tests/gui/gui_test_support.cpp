@@ -1,6 +1,6 @@
 #include "tests/gui/gui_test_support.h"
 
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 
 #include <cstdlib>

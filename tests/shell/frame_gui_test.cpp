@@ -8,8 +8,8 @@
 #include <wx/uiaction.h>
 #include <wx/version.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
 #include "shell/about_text.h"
 #include "shell/command_ids.h"
 #include "shell/menu_table.h"

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "shell/chart_set.h"
+#include "engine/chart_set.h"
 
 namespace ov_test {
 

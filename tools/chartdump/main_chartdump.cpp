@@ -6,8 +6,8 @@
 
 #include "engine/chart_positions.h"
 #include "engine/ephemeris_setup.h"
-#include "display/aspect_pattern.h"
-#include "display/aspect_search.h"
+#include "display/aspects/aspect_pattern.h"
+#include "display/aspects/aspect_search.h"
 #include "shell/chart_slots.h"
 #include "tools/support/tool_arguments.h"
 

@@ -11,7 +11,7 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 #include "tools/support/tool_app.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 
-#include "display/chart_canvas.h"
-#include "display/chart_info.h"
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
 #include "tools/support/tool_app.h"
 #include "tools/support/tool_arguments.h"
 #include "tools/support/tool_charts.h"

@@ -9,7 +9,7 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
-#include "display/glyph_engine.h"
+#include "display/glyphs/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 
 namespace {

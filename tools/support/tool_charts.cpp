@@ -1,6 +1,6 @@
 #include "tools/support/tool_charts.h"
 
-#include "display/chart_canvas.h"
+#include "display/wheel/chart_canvas.h"
 #include "shell/chart_slots.h"
 
 void FillToolCharts(ChartModeFlags mode, const ChartArguments& arguments, ToolCharts* out)

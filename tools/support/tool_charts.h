@@ -2,7 +2,7 @@
 // their slots, then the program's own recalculation.
 #pragma once
 
-#include "shell/chart_set.h"
+#include "engine/chart_set.h"
 #include "tools/support/tool_arguments.h"
 
 class CChartCanvas;

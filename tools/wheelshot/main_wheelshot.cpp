@@ -11,7 +11,7 @@
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 
-#include "display/chart_canvas.h"
+#include "display/wheel/chart_canvas.h"
 #include "tools/support/tool_app.h"
 #include "tools/support/tool_arguments.h"
 #include "tools/support/tool_charts.h"

@@ -1,0 +1,240 @@
+#include "display/glyphs/text_cursor.h"
+
+#include <cmath>
+
+#include <wx/dc.h>
+#include <wx/font.h>
+#include <wx/pen.h>
+
+#include "display/glyphs/colours.h"
+#include "display/glyphs/glyph_engine.h"
+#include "engine/angles.h"
+
+namespace {
+
+wxFont MakeFont(int pointSize, int family, bool bold)
+{
+    return wxFont(pointSize, static_cast<wxFontFamily>(family), wxFONTSTYLE_NORMAL,
+                  bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, wxEmptyString,
+                  wxFONTENCODING_DEFAULT);
+}
+
+// Removes the newlines at the end of a text and returns how many there were.
+int StripTrailingNewlines(wxString* text)
+{
+    int count = 0;
+    while (!text->empty() && text->Last() == '\n') {
+        text->RemoveLast();
+        ++count;
+    }
+    return count;
+}
+
+// Extent of a text in the font selected in dc. An empty text still has the
+// font's line height, so that a run of newlines alone moves down.
+TextExtent SelectedFontExtent(wxDC& dc, const wxString& text)
+{
+    TextExtent e;
+    wxCoord w = 0, h = 0, d = 0;
+    if (text.empty()) {
+        dc.GetTextExtent("M", &w, &h, &d);
+        e.height = h;
+        e.descent = d;
+        return e;
+    }
+    dc.GetTextExtent(text, &w, &h, &d);
+    e.width = w;
+    e.height = h;
+    e.descent = d;
+    return e;
+}
+
+} // namespace
+
+// Measures runs of the markup font through the cursor's extent cache.
+class TextCursor::DcMarkupMeasurer : public MarkupTextMeasurer {
+public:
+    DcMarkupMeasurer(TextCursor& cursor, wxDC& dc) : m_cursor(cursor), m_dc(dc) {}
+    TextExtent Measure(const wxString& text, int pointSize) override
+    {
+        wxString run = text;
+        StripTrailingNewlines(&run);
+        return m_cursor.Extent(m_dc, run, pointSize, wxFONTFAMILY_MODERN, false);
+    }
+
+private:
+    TextCursor& m_cursor;
+    wxDC& m_dc;
+};
+
+TextExtent TextCursor::Extent(wxDC& dc, const wxString& run, int pointSize, int family, bool bold)
+{
+    const std::string key = std::to_string(pointSize) + (bold ? "b" : "n") + std::to_string(family) + ':' +
+                            std::string(run.utf8_str());
+    const auto found = m_extents.find(key);
+    if (found != m_extents.end())
+        return found->second;
+    // Pages repeat the same labels and numbers on every repaint; the bound
+    // only keeps a long session from growing the cache without end.
+    if (m_extents.size() >= 4096)
+        m_extents.clear();
+    dc.SetFont(MakeFont(pointSize, family, bold));
+    const TextExtent e = SelectedFontExtent(dc, run);
+    m_extents.emplace(key, e);
+    return e;
+}
+
+
+TextCursor::TextCursor() = default;
+
+void TextCursor::SetArea(int areaLeft, int areaTop, int areaWidth, int areaHeight)
+{
+    x = left = areaLeft;
+    y = top = areaTop;
+    width = areaWidth;
+    height = areaHeight;
+}
+
+void TextCursor::NewLine(int lineHeight)
+{
+    y += lineHeight;
+    x = left;
+}
+
+void TextCursor::WriteText(wxDC& dc, const wxString& text, const wxColour& colour, int pointSize, bool bold,
+                           int align, int family)
+{
+    if (text.empty())
+        return;
+    wxString run = text;
+    const int newlines = StripTrailingNewlines(&run);
+    const TextExtent e = Extent(dc, run, pointSize, family, bold);
+    dc.SetFont(MakeFont(pointSize, family, bold));
+    dc.SetTextForeground(colour);
+    int column = x;
+    if (align == kAlignCentre)
+        column = (width - e.width) / 2;
+    else if (align == kAlignRight)
+        column = width - left - e.width;
+    if (!run.empty())
+        dc.DrawText(run, column, y);
+    if (newlines >= 1) {
+        x = left;
+        y += newlines * e.height;
+    } else {
+        x = column + e.width;
+    }
+}
+
+int TextCursor::MeasureText(wxDC& dc, const wxString& text, int pointSize, bool bold, int family)
+{
+    wxString run = text;
+    StripTrailingNewlines(&run);
+    const int measured = run.empty() ? 0 : Extent(dc, run, pointSize, family, bold).width;
+    dc.SetFont(MakeFont(pointSize, family, bold));
+    return measured;
+}
+
+void TextCursor::WriteGlyph(wxDC& dc, int glyphId, const wxColour& colour, int scale, int penWidth, bool centred,
+                            bool newLine)
+{
+    const int size = unit * scale;
+    if (glyphId != kBlankGlyph) {
+        dc.SetPen(wxPen(colour, penWidth, wxPENSTYLE_SOLID));
+        const int cx = centred ? width / 2 : x + size / 2;
+        const int cy = y + size / 2 + 3 * scale;
+        DrawGlyph(glyphId, dc, cx, cy, scale);
+    }
+    if (newLine) {
+        x = left;
+        y += size + 3 * scale;
+    } else if (centred) {
+        x = (width + size) / 2;
+    } else {
+        x += size;
+    }
+}
+
+wxString FormatPositionMarkup(int pointId, double longitude, double speed, int glyphScale, int textScale,
+                              ObjectId* signOut)
+{
+    ZodiacPosition z;
+    SplitZodiacPosition(NormalizeDegrees(longitude), &z, false);
+    // Halves round up and do not carry into the minutes, so 60 can show.
+    const int seconds = static_cast<int>(std::floor(z.seconds + 0.5));
+    wxString text = wxString::Format("/s%d/%2d /s%d//g%d//s%d/ %02d'%02d\"", textScale, z.degrees, glyphScale,
+                                     z.sign, textScale, z.minutes, seconds);
+    if (speed < 0.0)
+        text += "r";
+    else if (pointId == ids::kPointFirst + 10)
+        text += "d";
+    else
+        text += " ";
+    if (signOut)
+        *signOut = z.sign;
+    return text;
+}
+
+void TextCursor::WritePosition(wxDC& dc, int pointId, double longitude, double speed, int glyphScale,
+                               int textScale, int align, bool newLine)
+{
+    ObjectId sign = ids::kSignFirst;
+    const wxString text = FormatPositionMarkup(pointId, longitude, speed, glyphScale, textScale, &sign);
+    DrawMarkupText(dc, GetIdColour(sign, 255), 1, align, newLine, text, -1, -1);
+}
+
+int TextCursor::MeasureMarkupHeight(wxDC& dc, const wxString& markup, int startScale)
+{
+    DcMarkupMeasurer measurer(*this, dc);
+    return MeasureMarkupLine(TokenizeMarkup(markup), startScale, unit, -1, -1, measurer).maxAscent;
+}
+
+void TextCursor::DrawMarkupText(wxDC& dc, const wxColour& colour, int startScale, int align, bool newLine,
+                                const wxString& markup, int minimumAscent, int minimumScale)
+{
+    const std::vector<MarkupToken> tokens = TokenizeMarkup(markup);
+    DcMarkupMeasurer measurer(*this, dc);
+    const MarkupLineMetrics m = MeasureMarkupLine(tokens, startScale, unit, minimumAscent, minimumScale, measurer);
+    x = MarkupLineStart(align, x, left, width, m.lineWidth);
+
+    int scale = startScale;
+    for (const MarkupToken& token : tokens) {
+        switch (token.kind) {
+        case MarkupToken::Kind::Text: {
+            const TextExtent e = measurer.Measure(token.text, unit * scale);
+            const int shift = scale != m.maxScale ? MarkupBaselineShift(m.maxAscent, e.height - e.descent) : 0;
+            y += shift;
+            WriteText(dc, token.text, colour, unit * scale, false, kAlignLeft, wxFONTFAMILY_MODERN);
+            y -= shift;
+            break;
+        }
+        case MarkupToken::Kind::Slash:
+            WriteText(dc, "/", colour, unit * scale, false, kAlignLeft, wxFONTFAMILY_MODERN);
+            break;
+        case MarkupToken::Kind::Scale:
+            scale = token.value;
+            break;
+        case MarkupToken::Kind::Glyph: {
+            const wxColour glyphColour = !MarkupGlyphHasOwnColour(token.value) ? colour
+                                         : (token.value >= 1000 && token.value <= ids::kDisposits)
+                                             ? GetAspectColour(token.value, 255)
+                                             : GetIdColour(token.value, 255);
+            const int shift = scale != m.maxScale ? MarkupBaselineShift(m.maxAscent, unit * scale) : 0;
+            y += shift;
+            WriteGlyph(dc, token.value, glyphColour, scale, MarkupGlyphPenWidth(scale), false, false);
+            y -= shift;
+            break;
+        }
+        case MarkupToken::Kind::Align:
+            // The rest of the line after this command is a line of its own,
+            // sharing this line's ascent and scale so both sit on one baseline.
+            DrawMarkupText(dc, colour, scale, token.value, newLine, markup.Mid(token.restStart), m.maxAscent,
+                           m.maxScale);
+            return;
+        case MarkupToken::Kind::Nothing:
+            break;
+        }
+    }
+    if (newLine)
+        NewLine(m.maxAscent);
+}

@@ -1,0 +1,148 @@
+// The chart wheel window: its copies of the chart set, restrictions and
+// orbs, the aspects and configurations it found, and the tables the last
+// paint left for the mouse hover.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/window.h>
+
+#include "display/aspects/aspect_pattern.h"
+#include "display/aspects/aspect_record.h"
+#include "display/panel/info_panel_types.h"
+#include "display/wheel/wheel_tables.h"
+#include "engine/chart_set.h"
+
+class wxDC;
+class CChartInfo;
+
+class CChartCanvas : public wxWindow {
+public:
+    /// Creates the window on the frame whose status bar receives hover texts.
+    explicit CChartCanvas(wxFrame* frame);
+    ~CChartCanvas() override;
+
+    /// The panel that receives every result; set it before the other setters.
+    void SetInfoPanel(CChartInfo* panel);
+    void SetChartMode(ChartModeFlags flags, ChartSlot a, ChartSlot b, ChartSlot c,
+                      bool recalculate, bool refresh);
+    void SetChartData(const ChartPositions* positions, const ChartTimeRecord* times,
+                      const ChartNameRecord* names, bool refresh);
+    void SetRestrictions(const uint8_t (*pointRestricted)[kChartPoints],
+                         const uint8_t* aspectRestricted, const double* orbs, bool refresh);
+
+    /// Searches the aspects between slot A and slot B (one chart when equal)
+    /// and hands them to the panel.
+    void FindAspects(ChartSlot slotA, ChartSlot slotB, bool twoCharts);
+    /// Appends (index < 0) or overwrites one record; a full array ignores appends.
+    void AddAspect(ObjectId aspect, ChartSlot slotA, ChartSlot slotB, ObjectId pointA,
+                   ObjectId pointB, double angleA, double angleB, double orb, int index);
+    /// Sets the screen end points of record index around (cx, cy).
+    void SetAspectLine(int index, int cx, int cy, double radiusA, double radiusB);
+    /// Rebuilds the configurations and the records' configuration lists.
+    void FindAspectPatterns();
+
+    /// Draws the whole wheel into dc at the window's client size.
+    void Draw(wxDC& dc);
+
+    // Read access for the panel, the frame and tests.
+    ChartModeFlags GetChartMode() const { return chartMode_; }
+    ChartSlot GetShownSlotA() const { return shownSlotA_; }
+    ChartSlot GetShownSlotB() const { return shownSlotB_; }
+    const ChartSet& GetChartSet() const { return chartSet_; }
+    int GetAspectCount() const { return aspectCount_; }
+    const AspectRecord& GetAspect(int index) const { return aspects_[index]; }
+    const AspectPatternArray& GetPatterns() const { return patterns_; }
+    uint8_t IsPointRestricted(ChartSlot slot, PointIndex index) const
+    {
+        return pointRestricted_[slot][index];
+    }
+    uint8_t IsAspectRestricted(int kind) const { return aspectRestricted_[kind]; }
+    double GetOrb(int kind) const { return orbs_[kind]; }
+    CChartInfo* GetInfoPanel() const { return infoPanel_; }
+    InfoPageKind GetHoverKind() const { return hoverKind_; }
+    ObjectId GetHoveredItem() const { return hoveredItem_; }
+    ChartSlot GetHoveredSlot() const { return hoveredSlot_; }
+    int GetNearAspectCount() const { return nearAspectCount_; }
+    const uint8_t* GetAspectSelection() const { return aspectSelection_; }
+    const WheelGeometry& GetWheelGeometry(ChartSlot slot) const { return geometry_[slot]; }
+    const PointPlacement& GetPointPlacement(ChartSlot slot, PointIndex index) const
+    {
+        return placement_[slot][index];
+    }
+    const WheelAngleEntry& GetHouseAngle(ChartSlot slot, int house) const { return houseAngles_[slot][house]; }
+    const WheelAngleEntry& GetSignAngle(ChartSlot slot, int sign) const { return signAngles_[slot][sign]; }
+
+private:
+    // Searches aspects (and configurations in that view) for the shown charts.
+    void SearchShownCharts();
+
+    // Wheel drawing (chart_canvas_paint.cpp).
+    void OnPaint(wxPaintEvent& event);
+    void DrawChart(wxDC& dc, int x, int y, int w, int h, ChartSlot slotA, ChartSlot slotB,
+                   ChartModeFlags mode);
+    void DrawSingleWheel(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, ChartModeFlags mode);
+    void DrawBiWheel(wxDC& dc, int x, int y, int w, int h, ChartSlot inner, ChartSlot outer,
+                     ChartModeFlags mode);
+    WheelLayout ComputeWheelLayout(int w, int h, bool twoRings) const;
+    void StoreWheelGeometry(ChartSlot slot, int x, int y, int w, int h, const WheelLayout& layout);
+    void DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, bool twoRings);
+    void DrawPoints(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, double referenceAscendant,
+                    bool twoRings, bool outerRing, bool dispositorsBySign, bool dispositorsByHouse);
+    void SpreadGlyphs(ChartSlot slot, double minimumSeparation);
+    void DrawAspectLines(wxDC& dc, int x, int y, int w, int h, ChartSlot slotA, ChartSlot slotB,
+                         bool twoRings, bool configurationsOnly);
+    void DrawDispositorLines(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, bool bySign);
+    void DrawPolarLine(wxDC& dc, int cx, int cy, double radius1, double radius2, double angle1,
+                       double angle2);
+    void DrawGlyphAt(wxDC& dc, ObjectId glyph, int scale, int cx, int cy, double radius, double angle);
+    void SetGlyphBox(ChartSlot slot, PointIndex index, int cx, int cy, double radius, double angle,
+                     int width, int height);
+    /// The ruler of a point's sign (by sign) or of the sign numbered like its
+    /// house (by house); -1 when there is none.
+    ObjectId DispositorOf(ChartSlot slot, PointIndex index, bool bySign) const;
+
+    // Mouse hover and selection (chart_canvas_hover.cpp).
+    void OnMouseMove(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeaveWindow(wxMouseEvent& event);
+
+    void OnSize(wxSizeEvent& event);
+
+    ChartSlot shownSlotA_ = 0;
+    ChartSlot shownSlotB_ = 0;
+    ChartModeFlags chartMode_ = kChartNatal;
+    ChartSet chartSet_;
+    CChartInfo* infoPanel_ = nullptr;
+    wxFrame* frame_ = nullptr;
+
+    // Hover state: what lies under the pointer (kind 0 nothing, 1 sign,
+    // 2 house, 3 point, 4 aspects near the pointer).
+    ObjectId hoveredItem_ = -1;
+    ChartSlot hoveredSlot_ = 0;
+    InfoPageKind hoverKind_ = kPageSummary;
+    int nearAspectCount_ = 0;
+    AspectSelection aspectSelection_ = {};
+
+    uint8_t pointRestricted_[kChartSlots][kChartPoints] = {};
+    uint8_t aspectRestricted_[kAspectKinds] = {};
+    double orbs_[kAspectKinds] = {};
+
+    // Filled by each paint for the hover.
+    PointPlacement placement_[kChartSlots][kChartPoints] = {};
+    WheelAngleEntry houseAngles_[kChartSlots][kAngleTableSize] = {};
+    WheelAngleEntry signAngles_[kChartSlots][kAngleTableSize] = {};
+    WheelGeometry geometry_[kChartSlots] = {};
+
+    bool painting_ = false; ///< set while a paint runs, so a nested paint is skipped
+
+    int aspectCount_ = 0;
+    std::vector<AspectRecord> aspects_; ///< kMaxAspects records, the first aspectCount_ valid
+    AspectPatternArray patterns_;
+
+    wxDECLARE_CLASS(CChartCanvas);
+    wxDECLARE_NO_COPY_CLASS(CChartCanvas);
+    wxDECLARE_EVENT_TABLE();
+};
