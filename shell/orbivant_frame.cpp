@@ -57,11 +57,33 @@ OrbivantFrame::OrbivantFrame(const wxString& title, const wxPoint& position, con
 
     // Hand the canvas its start-up data without repainting: the first paint
     // comes from the event loop once the frame is shown.
-    m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
-                              m_restrictions.orbs, false);
-    m_canvas->SetChartData(m_charts.positions, m_charts.times, m_charts.names, false);
-    m_canvas->SetChartMode(kChartNatal | kViewAspects, m_settings.shownA, m_settings.shownB,
-                           m_settings.shownC, true, false);
+    UpdateDisplay(ChartDisplayUpdate::AtStartup());
+}
+
+void OrbivantFrame::UpdateDisplay(const ChartDisplayUpdate& update)
+{
+    if (update.recalculate)
+        RecalculateCharts();
+    if (update.selectShownCharts)
+        SelectShownCharts(m_settings.chartType);
+    if (update.rehandInfoPanel)
+        m_canvas->SetInfoPanel(m_info);
+    if (update.restrictions != CanvasCall::Skip)
+        m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
+                                  m_restrictions.orbs, update.restrictions == CanvasCall::Refresh);
+    auto handMode = [&] {
+        if (update.chartMode != CanvasCall::Skip)
+            m_canvas->SetChartMode(m_settings.chartType | m_settings.view, m_settings.shownA, m_settings.shownB,
+                                   m_settings.shownC, update.modeRecomputesAspects,
+                                   update.chartMode == CanvasCall::Refresh);
+    };
+    if (!update.chartModeLast)
+        handMode();
+    if (update.chartData != CanvasCall::Skip)
+        m_canvas->SetChartData(m_charts.positions, m_charts.times, m_charts.names,
+                               update.chartData == CanvasCall::Refresh);
+    if (update.chartModeLast)
+        handMode();
 }
 
 OrbivantFrame::~OrbivantFrame() = default;

@@ -6,6 +6,7 @@
 #include <wx/frame.h>
 
 #include "engine/chart_set.h"
+#include "files/chart_file_host.h"
 #include "shell/menu_table.h"
 
 class CChartCanvas;
@@ -13,7 +14,7 @@ class CChartInfo;
 class wxBoxSizer;
 class wxMenu;
 
-class OrbivantFrame : public wxFrame {
+class OrbivantFrame : public wxFrame, public ChartFileHost {
 public:
     OrbivantFrame(const wxString& title, const wxPoint& position, const wxSize& size,
                   const wxString& programFolder);
@@ -32,9 +33,17 @@ public:
     /// Exchanges the data of two slots and redisplays.
     void SwapChartData(ChartSlot a, ChartSlot b);
 
-    ChartSet& GetChartSet() { return m_charts; }
-    ChartRestrictions& GetRestrictions() { return m_restrictions; }
-    ChartSettings& GetSettings() { return m_settings; }
+    // The file component's view of the frame.
+    ChartSet& GetChartSet() override { return m_charts; }
+    ChartRestrictions& GetRestrictions() override { return m_restrictions; }
+    ChartSettings& GetSettings() override { return m_settings; }
+    void UpdateDisplay(const ChartDisplayUpdate& update) override;
+    void SetSlotToNow(ChartSlot slot) override { SetChartToNow(slot, false, false); }
+    bool IsTimeMotionRunning() const override { return false; }
+    void RestartTimeMotion() override {}
+    TimeMotionOptions GetTimeMotionOptions() const override { return m_timeMotionOptions; }
+    void SetTimeMotionOptions(const TimeMotionOptions& options) override { m_timeMotionOptions = options; }
+    wxWindow* GetMessageParent() override { return this; }
     const wxString& GetProgramFolder() const { return m_programFolder; }
     CChartCanvas* GetCanvas() const { return m_canvas; }
     CChartInfo* GetInfoPanel() const { return m_info; }
@@ -81,6 +90,7 @@ private:
     wxMenu* m_menus[kMenuCount] = {};
     wxBoxSizer* m_sizer = nullptr;
     wxString m_programFolder;
+    TimeMotionOptions m_timeMotionOptions;
 
     wxDECLARE_CLASS(OrbivantFrame);
     wxDECLARE_EVENT_TABLE();

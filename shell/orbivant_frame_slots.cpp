@@ -18,6 +18,15 @@ bool ConfirmDefaultChartChange(const wxString& text, wxWindow* parent, int extra
     return wxMessageBox(text, "Warning", wxYES_NO | wxICON_EXCLAMATION | extraStyle, parent) == wxYES;
 }
 
+/// A restriction changed by the recalculation (a point without a position)
+/// reaches the canvas without a repaint; the caller's own walk repaints.
+ChartDisplayUpdate QuietRestrictions()
+{
+    ChartDisplayUpdate update;
+    update.restrictions = CanvasCall::Quiet;
+    return update;
+}
+
 } // namespace
 
 void OrbivantFrame::RecalculateCharts()
@@ -25,8 +34,7 @@ void OrbivantFrame::RecalculateCharts()
     // The caller hands the new chart set to the canvas; only a changed
     // restriction (a point that could not be computed) goes there from here.
     if (::RecalculateCharts(m_charts, m_restrictions, m_settings.houseSystem))
-        m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
-                                  m_restrictions.orbs, false);
+        UpdateDisplay(QuietRestrictions());
 }
 
 void OrbivantFrame::SelectShownCharts(ChartType type)
@@ -41,8 +49,7 @@ void OrbivantFrame::InitDefaults()
     // join the start-up here, between the defaults and the recalculation.
     const bool changed = ::InitDefaults(m_charts, m_restrictions, m_settings, {});
     if (changed)
-        m_canvas->SetRestrictions(m_restrictions.pointRestricted, m_restrictions.aspectRestricted,
-                                  m_restrictions.orbs, false);
+        UpdateDisplay(QuietRestrictions());
 }
 
 void OrbivantFrame::SetChartToNow(ChartSlot slot, bool recalculate, bool ask)
@@ -58,14 +65,11 @@ void OrbivantFrame::SetChartToNow(ChartSlot slot, bool recalculate, bool ask)
         return;
     ::SetChartToNow(m_charts, slot, now);
     if (recalculate) {
-        RecalculateCharts();
         // The slot's progressed flag is now clear: a wheel that showed its
         // progressed chart must show the chart itself again.
-        SelectShownCharts(m_settings.chartType);
-        m_canvas->SetInfoPanel(m_info);
-        m_canvas->SetChartMode(m_settings.chartType | m_settings.view, m_settings.shownA, m_settings.shownB,
-                               m_settings.shownC, false, false);
-        m_canvas->SetChartData(m_charts.positions, m_charts.times, m_charts.names, true);
+        ChartDisplayUpdate update = ChartDisplayUpdate::AfterChartDataChange();
+        update.rehandInfoPanel = true;
+        UpdateDisplay(update);
     }
     // A confirmed change of the default slot rewrites the default chart
     // file here once the file component exists.
@@ -82,11 +86,7 @@ void OrbivantFrame::SwapChartData(ChartSlot a, ChartSlot b)
     ::SwapChartData(m_charts, a, b);
     // With the default slot in the pair the default chart file is rewritten
     // here once the file component exists.
-    RecalculateCharts();
-    SelectShownCharts(m_settings.chartType);
-    m_canvas->SetChartMode(m_settings.chartType | m_settings.view, m_settings.shownA, m_settings.shownB,
-                           m_settings.shownC, false, false);
-    m_canvas->SetChartData(m_charts.positions, m_charts.times, m_charts.names, true);
+    UpdateDisplay(ChartDisplayUpdate::AfterChartDataChange());
 }
 
 void OrbivantFrame::OnChartForNowNative(wxCommandEvent&) { SetChartToNow(kSlotNative, true, true); }

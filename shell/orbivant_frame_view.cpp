@@ -21,9 +21,7 @@ void OrbivantFrame::SetChartTypeCommand(ChartType type)
         m_settings.view = kViewAspects;
     }
     m_settings.chartType = type;
-    SelectShownCharts(type);
-    m_canvas->SetChartMode(m_settings.chartType | m_settings.view, m_settings.shownA, m_settings.shownB,
-                           m_settings.shownC, true, true);
+    UpdateDisplay(ChartDisplayUpdate::AfterChartTypeChange());
 }
 
 void OrbivantFrame::SetViewCommand(ChartViewFlags view)
@@ -34,8 +32,7 @@ void OrbivantFrame::SetViewCommand(ChartViewFlags view)
     if (view != kViewAspects && !IsSingleWheel(m_settings.chartType))
         return;
     m_settings.view = view;
-    m_canvas->SetChartMode(m_settings.chartType | m_settings.view, m_settings.shownA, m_settings.shownB,
-                           m_settings.shownC, true, true);
+    UpdateDisplay(ChartDisplayUpdate::AfterViewChange());
 }
 
 void OrbivantFrame::OnViewNatal(wxCommandEvent&) { SetChartTypeCommand(kChartNatal); }
