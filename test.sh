@@ -13,3 +13,5 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON >/de
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" -LE gui)
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -L gui)
+# Every file and text reader under libFuzzer for 20 seconds each.
+scripts/fuzz.sh 20

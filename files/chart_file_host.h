@@ -83,4 +83,8 @@ public:
 
     /// The parent of message boxes and questions.
     virtual wxWindow* GetMessageParent() = 0;
+    /// Shows a message box (the tools print it instead).
+    virtual void ShowMessage(const wxString& text, const wxString& caption, long style) = 0;
+    /// Asks a Yes/No question; true for Yes (the tools answer as told).
+    virtual bool AskYesNo(const wxString& text, const wxString& caption, long style) = 0;
 };

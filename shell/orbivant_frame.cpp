@@ -8,6 +8,7 @@
 
 #include "display/wheel/chart_canvas.h"
 #include "display/panel/chart_info.h"
+#include "files/chart_file_io.h"
 #include "platform/app_icon.h"
 #include "shell/about_text.h"
 #include "shell/command_ids.h"
@@ -40,6 +41,47 @@ wxBEGIN_EVENT_TABLE(OrbivantFrame, wxFrame)
     EVT_MENU(kCmdSortAspectsBySecondPoint, OrbivantFrame::OnSortAspectsBySecondPoint)
     EVT_MENU(kCmdExit, OrbivantFrame::OnExit)
     EVT_MENU(kCmdAbout, OrbivantFrame::OnAbout)
+    EVT_MENU(kCmdOpenNativeChart, OrbivantFrame::OnOpenNativeChart)
+    EVT_MENU(kCmdOpenPartnerChart, OrbivantFrame::OnOpenPartnerChart)
+    EVT_MENU(kCmdOpenTransitChart, OrbivantFrame::OnOpenTransitChart)
+    EVT_MENU(kCmdOpenDefaultChart, OrbivantFrame::OnOpenDefaultChart)
+    EVT_MENU(kCmdImportAstrologNative, OrbivantFrame::OnImportAstrologNative)
+    EVT_MENU(kCmdImportAstrologPartner, OrbivantFrame::OnImportAstrologPartner)
+    EVT_MENU(kCmdImportAstrologTransit, OrbivantFrame::OnImportAstrologTransit)
+    EVT_MENU(kCmdImportAstrologDefault, OrbivantFrame::OnImportAstrologDefault)
+    EVT_MENU(kCmdSaveNativeChart, OrbivantFrame::OnSaveNativeChart)
+    EVT_MENU(kCmdSavePartnerChart, OrbivantFrame::OnSavePartnerChart)
+    EVT_MENU(kCmdSaveTransitChart, OrbivantFrame::OnSaveTransitChart)
+    EVT_MENU(kCmdSaveDavisonChart, OrbivantFrame::OnSaveDavisonChart)
+    EVT_MENU(kCmdSaveDefaultChart, OrbivantFrame::OnSaveDefaultChart)
+    EVT_MENU(kCmdExportAstrologNative, OrbivantFrame::OnExportAstrologNative)
+    EVT_MENU(kCmdExportAstrologPartner, OrbivantFrame::OnExportAstrologPartner)
+    EVT_MENU(kCmdExportAstrologTransit, OrbivantFrame::OnExportAstrologTransit)
+    EVT_MENU(kCmdExportAstrologDavison, OrbivantFrame::OnExportAstrologDavison)
+    EVT_MENU(kCmdExportAstrologDefault, OrbivantFrame::OnExportAstrologDefault)
+    EVT_MENU(kCmdImportConfiguration, OrbivantFrame::OnImportConfiguration)
+    EVT_MENU(kCmdExportConfiguration, OrbivantFrame::OnExportConfiguration)
+    EVT_MENU(kCmdRestoreConfigurationNatal, OrbivantFrame::OnRestoreDefaultConfigurationNatal)
+    EVT_MENU(kCmdRestoreConfigurationAll, OrbivantFrame::OnRestoreDefaultConfigurationAll)
+    EVT_MENU(kCmdSaveConfigurationAsDefault, OrbivantFrame::OnSaveConfigurationAsDefault)
+    EVT_MENU(kCmdChartInfoNative, OrbivantFrame::OnChartInfoNative)
+    EVT_MENU(kCmdChartInfoPartner, OrbivantFrame::OnChartInfoPartner)
+    EVT_MENU(kCmdChartInfoTransit, OrbivantFrame::OnChartInfoTransit)
+    EVT_MENU(kCmdChartInfoDefault, OrbivantFrame::OnChartInfoDefault)
+    EVT_MENU(kCmdRestrictionsNative, OrbivantFrame::OnRestrictionsNative)
+    EVT_MENU(kCmdRestrictionsPartner, OrbivantFrame::OnRestrictionsPartner)
+    EVT_MENU(kCmdRestrictionsTransit, OrbivantFrame::OnRestrictionsTransit)
+    EVT_MENU(kCmdRestrictionsDavison, OrbivantFrame::OnRestrictionsDavison)
+    EVT_MENU(kCmdRestrictionsComposite, OrbivantFrame::OnRestrictionsComposite)
+    EVT_MENU(kCmdAspectSettings, OrbivantFrame::OnAspectSettings)
+    EVT_MENU(kCmdFindAspects, OrbivantFrame::OnFindAspects)
+    EVT_MENU(kCmdCalculationSettings, OrbivantFrame::OnCalculationSettings)
+    EVT_MENU(kCmdStepForward, OrbivantFrame::OnStepForward)
+    EVT_MENU(kCmdStepBackward, OrbivantFrame::OnStepBackward)
+    EVT_MENU(kCmdGoForward, OrbivantFrame::OnGoForward)
+    EVT_MENU(kCmdGoBackward, OrbivantFrame::OnGoBackward)
+    EVT_MENU(kCmdStopTimeMotion, OrbivantFrame::OnStopTimeMotion)
+    EVT_MENU(kCmdTimeMotionSettings, OrbivantFrame::OnTimeMotionSettings)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -51,6 +93,12 @@ OrbivantFrame::OrbivantFrame(const wxString& title, const wxPoint& position, con
     BuildMenus();
     CreateStatusBar(1);
     BuildChildWindows();
+
+    CreateFileComponent();
+    CreateChartInfoDialog();
+    CreateRestrictionDialogs();
+    CreateSettingsDialogs();
+    CreateTimeMotion();
 
     m_canvas->SetInfoPanel(m_info);
     InitDefaults();
@@ -87,6 +135,16 @@ void OrbivantFrame::UpdateDisplay(const ChartDisplayUpdate& update)
 }
 
 OrbivantFrame::~OrbivantFrame() = default;
+
+void OrbivantFrame::ShowMessage(const wxString& text, const wxString& caption, long style)
+{
+    wxMessageBox(text, caption, style, this);
+}
+
+bool OrbivantFrame::AskYesNo(const wxString& text, const wxString& caption, long style)
+{
+    return wxMessageBox(text, caption, style | wxYES_NO, this) == wxYES;
+}
 
 void OrbivantFrame::BuildMenus()
 {

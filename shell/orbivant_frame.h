@@ -3,6 +3,8 @@
 // laid out side by side.
 #pragma once
 
+#include <memory>
+
 #include <wx/frame.h>
 
 #include "engine/chart_set.h"
@@ -11,6 +13,7 @@
 
 class CChartCanvas;
 class CChartInfo;
+class CChartFileIO;
 class wxBoxSizer;
 class wxMenu;
 
@@ -33,6 +36,20 @@ public:
     /// Exchanges the data of two slots and redisplays.
     void SwapChartData(ChartSlot a, ChartSlot b);
 
+    /// The two kinds of chart file the chart-file commands handle.
+    enum ChartFileKind { kChartDataFile, kAstrologFile };
+    /// Asks for a file and reads it into the slot (0, 1, 2 or 7).
+    void OpenChartFile(ChartSlot slot, ChartFileKind kind);
+    /// Asks for a file and writes the slot (0, 1, 2, 5 or 7) to it.
+    void SaveChartFile(ChartSlot slot, ChartFileKind kind);
+
+    /// The dialog runners: fill the controls, show modally, read back on OK.
+    void RunChartInfoDialog(ChartSlot slot);
+    void RunRestrictionsDialog(ChartSlot slot);
+    void RunAspectSettingsDialog();
+    void RunFindAspectsDialog();
+    void RunCalculationSettingsDialog();
+
     // The file component's view of the frame.
     ChartSet& GetChartSet() override { return m_charts; }
     ChartRestrictions& GetRestrictions() override { return m_restrictions; }
@@ -44,6 +61,8 @@ public:
     TimeMotionOptions GetTimeMotionOptions() const override { return m_timeMotionOptions; }
     void SetTimeMotionOptions(const TimeMotionOptions& options) override { m_timeMotionOptions = options; }
     wxWindow* GetMessageParent() override { return this; }
+    void ShowMessage(const wxString& text, const wxString& caption, long style) override;
+    bool AskYesNo(const wxString& text, const wxString& caption, long style) override;
     const wxString& GetProgramFolder() const { return m_programFolder; }
     CChartCanvas* GetCanvas() const { return m_canvas; }
     CChartInfo* GetInfoPanel() const { return m_info; }
@@ -74,6 +93,66 @@ private:
     void SetChartTypeCommand(ChartType type);
     void SetViewCommand(ChartViewFlags view);
 
+    // Chart files (orbivant_frame_files.cpp).
+    void OnOpenNativeChart(wxCommandEvent& event);
+    void OnOpenPartnerChart(wxCommandEvent& event);
+    void OnOpenTransitChart(wxCommandEvent& event);
+    void OnOpenDefaultChart(wxCommandEvent& event);
+    void OnImportAstrologNative(wxCommandEvent& event);
+    void OnImportAstrologPartner(wxCommandEvent& event);
+    void OnImportAstrologTransit(wxCommandEvent& event);
+    void OnImportAstrologDefault(wxCommandEvent& event);
+    void OnSaveNativeChart(wxCommandEvent& event);
+    void OnSavePartnerChart(wxCommandEvent& event);
+    void OnSaveTransitChart(wxCommandEvent& event);
+    void OnSaveDavisonChart(wxCommandEvent& event);
+    void OnSaveDefaultChart(wxCommandEvent& event);
+    void OnExportAstrologNative(wxCommandEvent& event);
+    void OnExportAstrologPartner(wxCommandEvent& event);
+    void OnExportAstrologTransit(wxCommandEvent& event);
+    void OnExportAstrologDavison(wxCommandEvent& event);
+    void OnExportAstrologDefault(wxCommandEvent& event);
+
+    // Configuration files (orbivant_frame_configuration.cpp).
+    void OnImportConfiguration(wxCommandEvent& event);
+    void OnExportConfiguration(wxCommandEvent& event);
+    void OnRestoreDefaultConfigurationNatal(wxCommandEvent& event);
+    void OnRestoreDefaultConfigurationAll(wxCommandEvent& event);
+    void OnSaveConfigurationAsDefault(wxCommandEvent& event);
+
+    // Chart information dialog (orbivant_frame_chart_info.cpp).
+    void OnChartInfoNative(wxCommandEvent& event);
+    void OnChartInfoPartner(wxCommandEvent& event);
+    void OnChartInfoTransit(wxCommandEvent& event);
+    void OnChartInfoDefault(wxCommandEvent& event);
+
+    // Point restrictions and aspect settings (orbivant_frame_restrictions.cpp).
+    void OnRestrictionsNative(wxCommandEvent& event);
+    void OnRestrictionsPartner(wxCommandEvent& event);
+    void OnRestrictionsTransit(wxCommandEvent& event);
+    void OnRestrictionsDavison(wxCommandEvent& event);
+    void OnRestrictionsComposite(wxCommandEvent& event);
+    void OnAspectSettings(wxCommandEvent& event);
+
+    // Find aspects and calculation settings (orbivant_frame_settings.cpp).
+    void OnFindAspects(wxCommandEvent& event);
+    void OnCalculationSettings(wxCommandEvent& event);
+
+    // Time motion (orbivant_frame_motion.cpp).
+    void OnStepForward(wxCommandEvent& event);
+    void OnStepBackward(wxCommandEvent& event);
+    void OnGoForward(wxCommandEvent& event);
+    void OnGoBackward(wxCommandEvent& event);
+    void OnStopTimeMotion(wxCommandEvent& event);
+    void OnTimeMotionSettings(wxCommandEvent& event);
+
+    // Each feature creates its dialogs and helpers once, from the constructor.
+    void CreateFileComponent();
+    void CreateChartInfoDialog();
+    void CreateRestrictionDialogs();
+    void CreateSettingsDialogs();
+    void CreateTimeMotion();
+
     void OnSortAspectsByOrb(wxCommandEvent& event);
     void OnSortAspectsByFirstPoint(wxCommandEvent& event);
     void OnSortAspectsBySecondPoint(wxCommandEvent& event);
@@ -91,6 +170,7 @@ private:
     wxBoxSizer* m_sizer = nullptr;
     wxString m_programFolder;
     TimeMotionOptions m_timeMotionOptions;
+    std::unique_ptr<CChartFileIO> m_fileIO;
 
     wxDECLARE_CLASS(OrbivantFrame);
     wxDECLARE_EVENT_TABLE();
