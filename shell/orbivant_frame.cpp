@@ -9,6 +9,7 @@
 #include "display/wheel/chart_canvas.h"
 #include "display/panel/chart_info.h"
 #include "files/chart_file_io.h"
+#include "shell/orbivant_anim.h"
 #include "platform/app_icon.h"
 #include "shell/about_text.h"
 #include "shell/command_ids.h"

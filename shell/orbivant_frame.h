@@ -14,6 +14,13 @@
 class CChartCanvas;
 class CChartInfo;
 class CChartFileIO;
+class CInputDateTimePlaceDlg;
+class CInputRestrictionsDlg;
+class CInputAspectRestrictionsDlg;
+class CFindAspectsDlg;
+class CCalculationSettingsDlg;
+class CTimeMotionDlg;
+class OrbivantAnim;
 class wxBoxSizer;
 class wxMenu;
 
@@ -171,6 +178,14 @@ private:
     wxString m_programFolder;
     TimeMotionOptions m_timeMotionOptions;
     std::unique_ptr<CChartFileIO> m_fileIO;
+    std::unique_ptr<OrbivantAnim> m_anim;
+    // The six dialogs, created once and owned by the frame as their parent.
+    CInputDateTimePlaceDlg* m_chartInfoDlg = nullptr;
+    CInputRestrictionsDlg* m_restrictionsDlg = nullptr;
+    CInputAspectRestrictionsDlg* m_aspectSettingsDlg = nullptr;
+    CFindAspectsDlg* m_findAspectsDlg = nullptr;
+    CCalculationSettingsDlg* m_calculationSettingsDlg = nullptr;
+    CTimeMotionDlg* m_timeMotionDlg = nullptr;
 
     wxDECLARE_CLASS(OrbivantFrame);
     wxDECLARE_EVENT_TABLE();
