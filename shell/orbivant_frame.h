@@ -126,6 +126,9 @@ private:
     void OnRestoreDefaultConfigurationNatal(wxCommandEvent& event);
     void OnRestoreDefaultConfigurationAll(wxCommandEvent& event);
     void OnSaveConfigurationAsDefault(wxCommandEvent& event);
+    /// Start-up: reads the default configuration into every slot, or writes
+    /// it from the built-in defaults when it is missing.
+    void ReadDefaultConfigurationFile();
 
     // Chart information dialog (orbivant_frame_chart_info.cpp).
     void OnChartInfoNative(wxCommandEvent& event);

@@ -1,0 +1,38 @@
+// Reading and replacing the program's small text files safely: readers take
+// only regular files up to a size limit; writers replace a file whole or not
+// at all.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <wx/string.h>
+
+/// Largest file any reader takes (a file of exactly this size is still read).
+constexpr size_t kMaxReadableFileSize = 1024 * 1024;
+
+enum class FileReadResult {
+    Ok,
+    OpenFailed, ///< missing, unreadable, or not a regular file (a folder, FIFO, device)
+    TooLarge    ///< more than kMaxReadableFileSize bytes
+};
+
+/// Reads the whole file as bytes.
+FileReadResult ReadFileBytes(const wxString& path, std::string* bytes);
+
+/// Splits bytes into lines at LF, CR LF or a lone CR, without the line ends.
+/// Each line is decoded as UTF-8 when it is valid UTF-8, else as Latin-1, so
+/// a file in an older 8-bit encoding loses no line.
+std::vector<wxString> SplitDecodedLines(const std::string& bytes);
+
+enum class FileWriteResult {
+    Ok,
+    CannotReplace, ///< the target exists and may not be written
+    CannotCreate,  ///< no temporary file could be made beside the target
+    WriteFailed    ///< a write, the flush, or the final rename failed
+};
+
+/// Writes text (UTF-8) to a temporary file in the target's folder, checks
+/// every write, then renames it over the target. On any failure the old file
+/// is untouched and the temporary file is gone.
+FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text);
