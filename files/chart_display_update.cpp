@@ -65,3 +65,23 @@ ChartDisplayUpdate ChartDisplayUpdate::AtStartup()
     u.chartModeLast = true;
     return u;
 }
+
+ChartDisplayUpdate ChartDisplayUpdate::AfterChartInfoEdit()
+{
+    ChartDisplayUpdate u;
+    u.recalculate = true;
+    u.chartData = CanvasCall::Quiet;
+    u.chartMode = CanvasCall::Refresh;
+    u.modeRecomputesAspects = true;
+    u.chartModeLast = true;
+    return u;
+}
+
+ChartDisplayUpdate ChartDisplayUpdate::AfterCalculationChange()
+{
+    ChartDisplayUpdate u;
+    u.recalculate = true;
+    u.chartMode = CanvasCall::Quiet;
+    u.chartData = CanvasCall::Refresh;
+    return u;
+}

@@ -48,6 +48,13 @@ struct ChartDisplayUpdate {
     static ChartDisplayUpdate AfterRestrictionChange();
     /// The end of the frame's construction: everything, without repainting.
     static ChartDisplayUpdate AtStartup();
+    /// The chart information dialog changed slot 0, 1 or 2: the new chart set
+    /// without a repaint, then the mode (the caller has adjusted the shown
+    /// slots) with a new aspect search and a repaint.
+    static ChartDisplayUpdate AfterChartInfoEdit();
+    /// The house system or the node or apogee mode changed: every slot is
+    /// recomputed and the shown slots stay as they are.
+    static ChartDisplayUpdate AfterCalculationChange();
 };
 
 /// The time-motion options the configuration file stores; the frame keeps

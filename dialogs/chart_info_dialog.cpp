@@ -1,0 +1,133 @@
+#include "dialogs/chart_info_dialog.h"
+
+#include <wx/button.h>
+#include <wx/calctrl.h>
+#include <wx/checkbox.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/dialog_layout.h"
+
+namespace {
+
+constexpr int kGuessButtonId = 101;
+
+} // namespace
+
+wxIMPLEMENT_CLASS(CInputDateTimePlaceDlg, wxDialog);
+
+// OK and Cancel have no entries: the dialog's standard handling closes it.
+wxBEGIN_EVENT_TABLE(CInputDateTimePlaceDlg, wxDialog)
+    EVT_SHOW(CInputDateTimePlaceDlg::OnShow)
+    EVT_BUTTON(kGuessButtonId, CInputDateTimePlaceDlg::OnGuessDst)
+wxEND_EVENT_TABLE()
+
+CInputDateTimePlaceDlg::CInputDateTimePlaceDlg(wxWindow* parent, wxWindowID id, const wxString& title,
+                                               bool compact, long style)
+    : wxDialog(parent, id, title, wxDefaultPosition, wxDefaultSize, style)
+{
+    m_calendar = new wxCalendarCtrl(this, wxID_ANY, wxDateTime::Today(), wxDefaultPosition, wxDefaultSize,
+                                    wxCAL_SHOW_SURROUNDING_WEEKS | wxRAISED_BORDER, "CalendarCtrl");
+
+    auto* grid = new wxFlexGridSizer(2, 0, 0);
+    grid->AddGrowableCol(1);
+    const wxSize coordinateSize = TextFieldSizeFor(this, "179:59:59W", 120);
+    auto addRow = [&](const wxString& label, int maxLength, const wxString& name, const wxSize& size) {
+        grid->Add(new wxStaticText(this, wxID_ANY, label, wxDefaultPosition, wxDefaultSize,
+                                   wxALIGN_RIGHT | wxST_NO_AUTORESIZE),
+                  wxSizerFlags().Align(wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL).Border(wxALL, 5));
+        auto* field = new wxTextCtrl(this, wxID_ANY, "", wxDefaultPosition, size, 0, wxDefaultValidator, name);
+        field->SetMaxLength(maxLength);
+        grid->Add(field, wxSizerFlags(1).Expand().Border(wxALL, 5));
+        return field;
+    };
+    m_name = addRow("Name:", 60, "name", wxDefaultSize);
+    m_city = addRow("City:", 60, "city", wxDefaultSize);
+    m_time = addRow("Time:", 15, "time", coordinateSize);
+    m_latitude = addRow("Latitude:", 15, "latitude", coordinateSize);
+    m_longitude = addRow("Longitude:", 15, "longitude", coordinateSize);
+    m_timeZone = addRow("Time Zone:", 3, "timeZone", coordinateSize);
+
+    m_dst = new wxCheckBox(this, wxID_ANY, "Daylight Savings Time", wxDefaultPosition, wxDefaultSize, 0,
+                           wxDefaultValidator, "dst");
+    auto* dstRow = new wxBoxSizer(wxHORIZONTAL);
+    dstRow->Add(m_dst, wxSizerFlags().CentreVertical());
+    dstRow->Add(new wxButton(this, kGuessButtonId, "Guess", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT),
+                wxSizerFlags().CentreVertical());
+    m_progressedLabel = "Progressed to Transit Date/Time";
+    m_progressed = new wxCheckBox(this, wxID_ANY, m_progressedLabel, wxDefaultPosition, wxDefaultSize, 0,
+                                  wxDefaultValidator, "progressed");
+
+    auto* fields = new wxBoxSizer(wxVERTICAL);
+    fields->Add(grid, wxSizerFlags().Expand());
+    fields->Add(dstRow, wxSizerFlags().Centre().Border(wxALL, 10));
+    fields->Add(m_progressed, wxSizerFlags().Centre().Border(wxTOP, 10));
+
+    wxBoxSizer* content;
+    if (compact) {
+        content = new wxBoxSizer(wxHORIZONTAL);
+        content->Add(fields, wxSizerFlags(1).Border(wxALL, 10));
+        content->Add(m_calendar, wxSizerFlags().Centre().Border(wxALL, 10));
+    } else {
+        content = new wxBoxSizer(wxVERTICAL);
+        content->Add(m_calendar, wxSizerFlags().Centre().Border(wxALL, 10));
+        content->Add(fields, wxSizerFlags(1).Expand());
+    }
+    FinishDialogLayout(this, content);
+}
+
+void CInputDateTimePlaceDlg::SetFields(const ChartInfoFields& fields)
+{
+    if (fields.date.IsValid())
+        m_calendar->SetDate(fields.date);
+    m_name->ChangeValue(fields.name);
+    m_city->ChangeValue(fields.city);
+    m_time->ChangeValue(fields.time);
+    m_latitude->ChangeValue(fields.latitude);
+    m_longitude->ChangeValue(fields.longitude);
+    m_timeZone->ChangeValue(fields.timeZone);
+    m_dst->SetValue(fields.dst);
+    m_progressed->SetValue(fields.progressed);
+}
+
+ChartInfoFields CInputDateTimePlaceDlg::GetFields() const
+{
+    ChartInfoFields fields;
+    fields.date = m_calendar->GetDate();
+    fields.name = m_name->GetValue();
+    fields.city = m_city->GetValue();
+    fields.time = m_time->GetValue();
+    fields.latitude = m_latitude->GetValue();
+    fields.longitude = m_longitude->GetValue();
+    fields.timeZone = m_timeZone->GetValue();
+    fields.dst = m_dst->GetValue();
+    fields.progressed = m_progressed->GetValue();
+    return fields;
+}
+
+void CInputDateTimePlaceDlg::EnableProgressed(bool enable)
+{
+    m_progressed->Enable(enable);
+}
+
+void CInputDateTimePlaceDlg::UseStartupNowLabel(bool startupNow)
+{
+    m_progressed->SetLabel(startupNow ? wxString("Set Time to Now on Startup") : m_progressedLabel);
+    Layout();
+}
+
+void CInputDateTimePlaceDlg::OnShow(wxShowEvent& event)
+{
+    // Centred once; afterwards the dialog opens where the user left it.
+    if (event.IsShown() && m_firstShow) {
+        m_firstShow = false;
+        Centre(wxBOTH);
+    }
+    event.Skip();
+}
+
+void CInputDateTimePlaceDlg::OnGuessDst(wxCommandEvent&)
+{
+    m_dst->SetValue(GuessDaylightSaving(m_calendar->GetDate()));
+}

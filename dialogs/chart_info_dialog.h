@@ -1,0 +1,51 @@
+// The chart information dialog: name, city, date, clock time, place, zone,
+// daylight saving and the progressed flag of one chart slot. The frame's
+// runner fills it, shows it and reads it back; the dialog itself holds no
+// chart data and checks nothing.
+#pragma once
+
+#include <wx/calctrl.h>
+#include <wx/dialog.h>
+
+#include "dialogs/chart_info_values.h"
+
+class wxCheckBox;
+class wxTextCtrl;
+
+class CInputDateTimePlaceDlg : public wxDialog {
+public:
+    /// compact puts the calendar beside the fields instead of above them,
+    /// for displays too low for the tall layout.
+    CInputDateTimePlaceDlg(wxWindow* parent, wxWindowID id, const wxString& title, bool compact,
+                           long style = wxDEFAULT_DIALOG_STYLE);
+
+    /// Puts values into every control.
+    void SetFields(const ChartInfoFields& fields);
+    /// What the controls hold now.
+    ChartInfoFields GetFields() const;
+
+    /// The progressed box is not offered for the transit chart.
+    void EnableProgressed(bool enable);
+    /// For the default chart the progressed box asks whether the chart is
+    /// set to the current moment at start-up; false gives its usual label back.
+    void UseStartupNowLabel(bool startupNow);
+
+private:
+    void OnShow(wxShowEvent& event);
+    void OnGuessDst(wxCommandEvent& event);
+
+    wxCalendarCtrl* m_calendar = nullptr;
+    wxTextCtrl* m_name = nullptr;
+    wxTextCtrl* m_city = nullptr;
+    wxTextCtrl* m_time = nullptr;
+    wxTextCtrl* m_latitude = nullptr;
+    wxTextCtrl* m_longitude = nullptr;
+    wxTextCtrl* m_timeZone = nullptr;
+    wxCheckBox* m_dst = nullptr;
+    wxCheckBox* m_progressed = nullptr;
+    wxString m_progressedLabel;
+    bool m_firstShow = true;
+
+    wxDECLARE_CLASS(CInputDateTimePlaceDlg);
+    wxDECLARE_EVENT_TABLE();
+};
