@@ -42,8 +42,11 @@ CInputDateTimePlaceDlg::CInputDateTimePlaceDlg(wxWindow* parent, wxWindowID id, 
         grid->Add(field, wxSizerFlags(1).Expand().Border(wxALL, 5));
         return field;
     };
-    m_name = addRow("Name:", 60, "name", wxDefaultSize);
-    m_city = addRow("City:", 60, "city", wxDefaultSize);
+    // Names and places are read whole at a common length; the field scrolls
+    // for longer ones.
+    const wxSize nameSize = TextFieldSizeFor(this, "San Francisco, California");
+    m_name = addRow("Name:", 60, "name", nameSize);
+    m_city = addRow("City:", 60, "city", nameSize);
     m_time = addRow("Time:", 15, "time", coordinateSize);
     m_latitude = addRow("Latitude:", 15, "latitude", coordinateSize);
     m_longitude = addRow("Longitude:", 15, "longitude", coordinateSize);

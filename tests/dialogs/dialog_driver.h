@@ -1,7 +1,6 @@
 // Drives the program's own modal dialogs for real under Xvfb: the dialog is
 // shown, a test step fills its controls and names a button, and the real
-// button is pressed. Message boxes are answered without showing them and
-// recorded, as the frame fixture's hook does.
+// button is pressed. Message boxes are answered unseen and recorded.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,8 +19,7 @@ namespace ov_test {
 
 class DialogDriver : public wxModalDialogHook {
 public:
-    /// Fills the shown dialog's controls and returns the id of the button
-    /// to press (wxID_OK or wxID_CANCEL).
+    /// Fills the shown dialog's controls; returns the id of the button to press.
     using Step = std::function<int(wxDialog&)>;
 
     DialogDriver() { Register(); }
@@ -29,19 +27,17 @@ public:
 
     void Queue(Step step) { steps_.push_back(std::move(step)); }
     void QueueAnswer(int answer) { answers_.push_back(answer); }
-    const std::vector<ShownQuestion>& Messages() const { return messages_; }
-    void ForgetMessages() { messages_.clear(); }
+    std::vector<ShownQuestion> messages;
     bool AllStepsRan() const { return steps_.empty(); }
 
 protected:
     int Enter(wxDialog* dialog) override
     {
         if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
-            messages_.push_back({box->GetCaption(), box->GetMessage(), box->GetMessageDialogStyle()});
-            if (answers_.empty())
-                return wxID_OK;
-            const int answer = answers_.front();
-            answers_.pop_front();
+            messages.push_back({box->GetCaption(), box->GetMessage(), box->GetMessageDialogStyle()});
+            const int answer = answers_.empty() ? int(wxID_OK) : answers_.front();
+            if (!answers_.empty())
+                answers_.pop_front();
             return answer;
         }
         if (steps_.empty()) {
@@ -56,35 +52,30 @@ protected:
     }
 
 private:
-    static void Press(wxDialog& dialog, int buttonId)
+    static void Press(wxDialog& dialog, int id)
     {
-        wxWindow* button = dialog.FindWindow(buttonId);
-        if (button == nullptr) {
-            ADD_FAILURE() << "no button " << buttonId;
-            dialog.EndModal(wxID_ABORT);
-            return;
+        wxWindow* button = dialog.FindWindow(id);
+        if (button) {
+            wxCommandEvent click(wxEVT_BUTTON, id);
+            click.SetEventObject(button);
+            button->ProcessWindowEvent(click);
         }
-        wxCommandEvent click(wxEVT_BUTTON, buttonId);
-        click.SetEventObject(button);
-        button->ProcessWindowEvent(click);
         if (dialog.IsModal()) {
-            ADD_FAILURE() << "button " << buttonId << " did not close the dialog";
+            ADD_FAILURE() << "button " << id << " did not close the dialog";
             dialog.EndModal(wxID_ABORT);
         }
     }
 
     std::deque<Step> steps_;
     std::deque<int> answers_;
-    std::vector<ShownQuestion> messages_;
 };
 
-/// The frame fixture with its message hook replaced by a dialog driver.
+/// The frame fixture with its answer-everything hook replaced by a driver.
 class DialogFrameTest : public FrameTest {
 protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        // The fixture's hook answers every dialog without showing it.
         questions.Unregister();
     }
     void TearDown() override
