@@ -85,6 +85,38 @@ wxString Decoded(const std::string& bytes)
     return text;
 }
 
+/// The values that mean "restricted", looked up in the translations once
+/// per file rather than once per line.
+class RestrictionMarks {
+public:
+    RestrictionMarks()
+        : m_marks{"X", wxGetTranslation("No"), wxGetTranslation("Restrict"), wxGetTranslation("Restricted"),
+                  wxGetTranslation("Non")}
+    {
+    }
+    bool Matches(const wxString& text) const
+    {
+        for (const wxString& mark : m_marks) {
+            if (text.IsSameAs(mark, false))
+                return true;
+        }
+        return false;
+    }
+    /// The same for the bytes of a file's value; the two marks the writer
+    /// writes need no decoding.
+    bool Matches(const std::string& value) const
+    {
+        if (value == "X" || value == "x")
+            return true;
+        if (value.empty())
+            return Matches(wxString());
+        return Matches(Decoded(value));
+    }
+
+private:
+    wxString m_marks[5];
+};
+
 enum class KeyKind {
     HouseSystem,
     NodeType,
@@ -140,8 +172,8 @@ bool ContainsLowered(const std::string& value, const char* word)
     return Lowered(value).find(word) != std::string::npos;
 }
 
-void ApplyKey(const KeyAction& action, const std::string& value, ConfigurationRecord* record,
-              ConfigurationKeysRead* read)
+void ApplyKey(const KeyAction& action, const std::string& value, const RestrictionMarks& marks,
+              ConfigurationRecord* record, ConfigurationKeysRead* read)
 {
     TimeMotionOptions& motion = record->timeMotion;
     switch (action.kind) {
@@ -162,10 +194,10 @@ void ApplyKey(const KeyAction& action, const std::string& value, ConfigurationRe
         read->apogeeMode = true;
         break;
     case KeyKind::Point:
-        record->pointRestricted[action.index] = IsRestrictionMark(Decoded(value)) ? 1 : 0;
+        record->pointRestricted[action.index] = marks.Matches(value) ? 1 : 0;
         break;
     case KeyKind::Aspect:
-        record->aspectRestricted[action.index] = IsRestrictionMark(Decoded(value)) ? 1 : 0;
+        record->aspectRestricted[action.index] = marks.Matches(value) ? 1 : 0;
         break;
     case KeyKind::Orb: {
         // "nan", "inf" or "1e999" would poison the aspect search: keep the old orb.
@@ -229,9 +261,7 @@ std::string SingleLine(const wxString& text)
 
 bool IsRestrictionMark(const wxString& text)
 {
-    return text.IsSameAs("X", false) || text.IsSameAs(wxGetTranslation("No"), false) ||
-           text.IsSameAs(wxGetTranslation("Restrict"), false) ||
-           text.IsSameAs(wxGetTranslation("Restricted"), false) || text.IsSameAs(wxGetTranslation("Non"), false);
+    return RestrictionMarks().Matches(text);
 }
 
 const char* RestrictionMark(bool restricted)
@@ -319,6 +349,7 @@ ConfigurationKeysRead ReadConfigurationText(const std::string& bytes, ConfigSect
 {
     ConfigurationKeysRead read;
     const auto& known = KnownKeys();
+    const RestrictionMarks marks;
     const char* p = bytes.data();
     const char* end = p + bytes.size();
     std::string key, value;
@@ -327,7 +358,7 @@ ConfigurationKeysRead ReadConfigurationText(const std::string& bytes, ConfigSect
         if (SplitKeyLine(p, lineEnd, &key, &value)) {
             const auto found = known.find(Lowered(key));
             if (found != known.end() && Selected(sections, found->second.section))
-                ApplyKey(found->second, value, record, &read);
+                ApplyKey(found->second, value, marks, record, &read);
         }
         p = lineEnd;
         if (p < end && *p == '\r')
