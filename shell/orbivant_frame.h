@@ -38,6 +38,9 @@ public:
     void SelectShownCharts(ChartType type);
     /// The start-up defaults; runs once from the constructor.
     void InitDefaults();
+    /// Start-up: reads the default configuration into every slot, or writes
+    /// it from the built-in defaults when it is missing.
+    void ReadDefaultConfigurationFile();
     /// Sets one slot to the current moment, keeping its zone and place.
     void SetChartToNow(ChartSlot slot, bool recalculate, bool ask);
     /// Exchanges the data of two slots and redisplays.
@@ -126,9 +129,6 @@ private:
     void OnRestoreDefaultConfigurationNatal(wxCommandEvent& event);
     void OnRestoreDefaultConfigurationAll(wxCommandEvent& event);
     void OnSaveConfigurationAsDefault(wxCommandEvent& event);
-    /// Start-up: reads the default configuration into every slot, or writes
-    /// it from the built-in defaults when it is missing.
-    void ReadDefaultConfigurationFile();
 
     // Chart information dialog (orbivant_frame_chart_info.cpp).
     void OnChartInfoNative(wxCommandEvent& event);
