@@ -115,7 +115,8 @@ void CChartFileIO::SaveConfiguration(ChartFileHost& host, ChartSlot slot, const 
     const std::string text = WriteConfigurationText(RecordFromHost(host, slot), sections);
     // A temporary file beside the target replaces it in one rename: a
     // failure at any step leaves the old configuration as it was.
-    switch (ReplaceFileContents(path, text)) {
+    wxString temp;
+    switch (ReplaceFileContents(path, text, &temp)) {
     case FileWriteResult::Ok:
         return;
     case FileWriteResult::CannotReplace:
@@ -126,6 +127,9 @@ void CChartFileIO::SaveConfiguration(ChartFileHost& host, ChartSlot slot, const 
         return;
     case FileWriteResult::WriteFailed:
         Report(&host, true, "Error writing file " + path);
+        return;
+    case FileWriteResult::RenameFailed:
+        Report(&host, true, "Error moving " + temp + " to " + path);
         return;
     }
 }

@@ -1,5 +1,6 @@
 #include "files/text_file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -96,8 +97,9 @@ FileReadResult ReadFileBytes(const wxString& path, std::string* bytes)
         ::close(fd);
         return FileReadResult::TooLarge;
     }
+    // One byte more than the file's size shows whether it grew meanwhile.
     std::string data;
-    data.resize(kMaxReadableFileSize + 1);
+    data.resize(static_cast<size_t>(st.st_size) + 1);
     size_t got = 0;
     for (;;) {
         const ssize_t n = ::read(fd, &data[got], data.size() - got);
@@ -110,9 +112,12 @@ FileReadResult ReadFileBytes(const wxString& path, std::string* bytes)
         if (n == 0)
             break;
         got += static_cast<size_t>(n);
-        if (got > kMaxReadableFileSize) { // the file grew while being read
-            ::close(fd);
-            return FileReadResult::TooLarge;
+        if (got == data.size()) { // the file grew while being read
+            if (got > kMaxReadableFileSize) {
+                ::close(fd);
+                return FileReadResult::TooLarge;
+            }
+            data.resize(std::min(data.size() * 2, kMaxReadableFileSize + 1));
         }
     }
     ::close(fd);
@@ -139,7 +144,7 @@ std::vector<wxString> SplitDecodedLines(const std::string& bytes)
     return lines;
 }
 
-FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text)
+FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text, wxString* tempPath)
 {
     const std::string target = LocalPath(path);
     // A target that exists but may not be written is refused, as it would be
@@ -155,6 +160,8 @@ FileWriteResult ReplaceFileContents(const wxString& path, const std::string& tex
     const int fd = ::mkstemp(&temp[0]);
     if (fd < 0)
         return FileWriteResult::CannotCreate;
+    if (tempPath != nullptr)
+        *tempPath = wxString(temp.c_str(), *wxConvFileName);
 
     // A file-size limit would otherwise end the program with SIGXFSZ instead
     // of failing the write.
@@ -167,9 +174,13 @@ FileWriteResult ReplaceFileContents(const wxString& path, const std::string& tex
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
     ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (!ok) {
         ::unlink(temp.c_str());
         return FileWriteResult::WriteFailed;
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return FileWriteResult::RenameFailed;
     }
     return FileWriteResult::Ok;
 }

@@ -29,10 +29,13 @@ enum class FileWriteResult {
     Ok,
     CannotReplace, ///< the target exists and may not be written
     CannotCreate,  ///< no temporary file could be made beside the target
-    WriteFailed    ///< a write, the flush, or the final rename failed
+    WriteFailed,   ///< a write or the flush failed
+    RenameFailed   ///< the whole file was written but could not take the target's place
 };
 
 /// Writes text (UTF-8) to a temporary file in the target's folder, checks
 /// every write, then renames it over the target. On any failure the old file
-/// is untouched and the temporary file is gone.
-FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text);
+/// is untouched and the temporary file is gone. tempPath, when given,
+/// receives the temporary file's path (for a message about the rename).
+FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text,
+                                    wxString* tempPath = nullptr);
