@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double kUnavailableLongitude = 1e-6;
-
 // Days since 1970-01-01 of a Gregorian date (proleptic), for the offset
 // between the local and the universal calendar fields of one moment.
 long long DaysFromCivil(long long y, int m, int d)
@@ -109,7 +107,7 @@ bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
     bool changed = false;
     for (PointIndex p = 0; p < kChartPoints; ++p) {
         const bool missing =
-            p < kComputedPoints && chart.points[p].longitude < kUnavailableLongitude;
+            p < kComputedPoints && chart.points[p].longitude < kNoPositionLongitude;
         restrictions.unavailable[slot][p] = missing ? 1 : 0;
         // Hidden for good: showing it again is the user's choice.
         if (missing && !restrictions.pointRestricted[slot][p]) {

@@ -46,7 +46,7 @@ LocalMoment ToLocalMoment(std::time_t t);
 HomeCity FindHomeCity(int timeZone);
 
 /// Marks the points of one computed slot that got no position (longitude
-/// below 1e-6) unavailable and hides them; cusps are always available.
+/// below kNoPositionLongitude) unavailable and hides them; cusps are always available.
 /// Returns true when a point became hidden.
 bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
                            ChartRestrictions& restrictions);

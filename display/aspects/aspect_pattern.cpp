@@ -30,7 +30,7 @@ int CompactPoint(ObjectId id)
     if (id >= ids::kPointFirst && id < ids::kPointFirst + kComputedPoints)
         return id - ids::kPointFirst;
     if (id >= ids::kHouseFirst && id <= ids::kHouseLast)
-        return id - ids::kHouseFirst + kComputedPoints;
+        return CuspIdToIndex(id);
     return -1;
 }
 

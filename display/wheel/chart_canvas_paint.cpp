@@ -16,6 +16,7 @@
 #include "display/panel/chart_info.h"
 #include "display/glyphs/colours.h"
 #include "display/glyphs/glyph_engine.h"
+#include "display/aspects/aspect_search.h"
 #include "display/aspects/polar_mapping.h"
 #include "display/wheel/wheel_layout.h"
 
@@ -240,8 +241,7 @@ void CChartCanvas::DrawPoints(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
     for (PointIndex i = 0; i < kChartPoints; ++i) {
         if (pointRestricted_[slot][i])
             continue;
-        const double longitude =
-            i < kComputedPoints ? chart.points[i].longitude : chart.cusps[i - (kComputedPoints - 1)].longitude;
+        const double longitude = PointLongitude(chart, i);
         PointPlacement& p = placement_[slot][i];
         p.trueAngle = p.displayAngle = WheelAngle(longitude, referenceAscendant);
         p.pointId = PointIndexToId(i);
