@@ -19,9 +19,10 @@ wxBEGIN_EVENT_TABLE(CChartInfo, wxScrolledWindow)
     EVT_LEFT_DOWN(CChartInfo::OnLeftDown)
 wxEND_EVENT_TABLE()
 
-CChartInfo::CChartInfo(wxWindow* parent, CChartCanvas* canvas)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHSCROLL | wxVSCROLL, "panel"),
-      m_frame(parent), m_canvas(canvas)
+// The canvas is named for the frame's wiring; the panel keeps no link to it,
+// since every result reaches the panel through the canvas's own calls.
+CChartInfo::CChartInfo(wxWindow* parent, CChartCanvas*)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHSCROLL | wxVSCROLL, "panel")
 {
     SetBackgroundColour(*wxBLACK);
 }

@@ -79,8 +79,6 @@ private:
     void ReportProblem(const wxString& message);
 
     InfoPanelState m_state;
-    wxWindow* m_frame = nullptr;
-    CChartCanvas* m_canvas = nullptr;
     TextCursor m_cursor;
     int m_scrollHeight = 0;    ///< page height the scroll bars were last set to
     wxString m_reportedProblem; ///< last message shown; cleared by new chart data

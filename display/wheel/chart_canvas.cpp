@@ -8,7 +8,6 @@
 wxIMPLEMENT_CLASS(CChartCanvas, wxWindow);
 
 wxBEGIN_EVENT_TABLE(CChartCanvas, wxWindow)
-    EVT_SIZE(CChartCanvas::OnSize)
     EVT_PAINT(CChartCanvas::OnPaint)
     EVT_MOTION(CChartCanvas::OnMouseMove)
     EVT_LEFT_DOWN(CChartCanvas::OnLeftDown)
@@ -133,8 +132,4 @@ void CChartCanvas::FindAspectPatterns()
     // were rebuilt; hand it the records again so its lists are not stale.
     if (infoPanel_)
         infoPanel_->SetAspectList(aspectCount_, aspects_.data());
-}
-
-void CChartCanvas::OnSize(wxSizeEvent& event)
-{
 }

@@ -109,8 +109,6 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeaveWindow(wxMouseEvent& event);
 
-    void OnSize(wxSizeEvent& event);
-
     ChartSlot shownSlotA_ = 0;
     ChartSlot shownSlotB_ = 0;
     ChartModeFlags chartMode_ = kChartNatal;
