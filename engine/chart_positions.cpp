@@ -78,7 +78,7 @@ void ComputeHousesEx(const ChartTimeRecord* record, ObjectId houseSystem, HouseC
     if (useArmc && armc == nullptr)
         return;
     // Gauquelin (793) has 36 sectors, not twelve houses: rejected with the rest.
-    if (houseSystem < ids::kHouseSystemFirst || houseSystem >= ids::kHouseSystemLast)
+    if (houseSystem < ids::kHouseSystemFirst || houseSystem >= ids::kGauquelin)
         return;
     if (houseSystem == ids::kNullHouses) {
         for (int k = 1; k <= 13; ++k)

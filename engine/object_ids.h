@@ -27,6 +27,7 @@ constexpr ObjectId kHouseSystemLast = 793;
 constexpr ObjectId kPlacidus = 780;
 constexpr ObjectId kNullHouses = 783;
 constexpr ObjectId kPorphyry = 786;
+constexpr ObjectId kGauquelin = 793;        // 36 sectors: no twelve houses to compute
 constexpr ObjectId kAspectFirst = 1000;     // Conjunction .. Contraparallel: 1000..1019
 constexpr ObjectId kDisposits = 1020;
 constexpr ObjectId kPointFirst = 10000;     // Sun .. Proserpina: 10000..10026
