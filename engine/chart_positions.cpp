@@ -10,8 +10,6 @@ namespace {
 int g_nodeMode = 0;
 int g_apogeeMode = 0;
 
-constexpr int kGregorian = 1;      // SE_GREG_CAL
-constexpr int kSpeedFlag = 256;    // SEFLG_SPEED
 constexpr int kPorphyryLetter = 'O';
 
 // Universal-time Julian day of a record. The daylight-saving hour is taken
@@ -21,7 +19,7 @@ double RecordJulianDay(const ChartTimeRecord& record)
     ChartTimeRecord zoneTime = record;
     RemoveDstHour(&zoneTime);
     const double clock = zoneTime.hour + zoneTime.minute / 60.0 + zoneTime.second / 3600.0;
-    return swe_julday(zoneTime.year, zoneTime.month, zoneTime.day, clock, kGregorian) -
+    return swe_julday(zoneTime.year, zoneTime.month, zoneTime.day, clock, SE_GREG_CAL) -
            zoneTime.timeZone / 24.0;
 }
 
@@ -80,7 +78,7 @@ void ComputeHousesEx(const ChartTimeRecord* record, ObjectId houseSystem, HouseC
     if (useArmc && armc == nullptr)
         return;
     // Gauquelin (793) has 36 sectors, not twelve houses: rejected with the rest.
-    if (houseSystem < ids::kHouseSystemFirst || houseSystem >= ids::kHouseSystemLast)
+    if (houseSystem < ids::kHouseSystemFirst || houseSystem >= ids::kGauquelin)
         return;
     if (houseSystem == ids::kNullHouses) {
         for (int k = 1; k <= 13; ++k)
@@ -127,16 +125,16 @@ void ComputePlanetPositions(const ChartTimeRecord* record, PointPositionEntry* p
     const double jd = RecordJulianDay(*record);
     for (int i = 0; i < kComputedPoints; ++i) {
         ObjectId id = ids::kPointFirst + i;
-        if (id == 10010)
+        if (id == ids::kNorthNode)
             id = IsMeanNode() ? ids::kMeanNode : ids::kTrueNode;
-        else if (id == 10011)
+        else if (id == ids::kLilith)
             id = IsMeanApogee() ? ids::kMeanApogee : ids::kOscuApogee;
 
         double values[6] = {};
         char error[AS_MAXCH] = {};
         // A failed body (no data file) leaves zeros, which the caller reads as
         // unavailable; nothing is reported here.
-        swe_calc_ut(jd, IdToEphemerisNumber(id), kSpeedFlag, values, error);
+        swe_calc_ut(jd, IdToEphemerisNumber(id), SEFLG_SPEED, values, error);
 
         PointPositionEntry& entry = pointsOut[i];
         entry.longitude = values[0];
@@ -155,7 +153,7 @@ double ComputeObliquity(const ChartTimeRecord* record)
         return 0.0;
     double values[6] = {};
     char error[AS_MAXCH] = {};
-    if (swe_calc_ut(RecordJulianDay(*record), IdToEphemerisNumber(10155), 0, values, error) < 0)
+    if (swe_calc_ut(RecordJulianDay(*record), IdToEphemerisNumber(ids::kEclipticObliquity), 0, values, error) < 0)
         return 0.0;
     return values[0];
 }

@@ -6,6 +6,10 @@
 
 #include "engine/angles.h"
 
+/// A point whose longitude lies below this got no position: the ephemeris
+/// library returns zeros for a body it cannot compute.
+constexpr double kNoPositionLongitude = 1e-6;
+
 /// One house cusp: the system it was computed in, its longitude, its sign form.
 struct HouseCuspEntry {
     ObjectId houseSystem = 0;

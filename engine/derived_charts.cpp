@@ -10,9 +10,6 @@
 namespace {
 
 constexpr double kTropicalYear = 365.24219893;
-// A body the library could not compute comes back at zero; the recalculation
-// reads a longitude below this as "no position".
-constexpr double kNoPositionLongitude = 1e-6;
 // The ARMC advances one turn per squared tropical year of life.
 constexpr double kTropicalYearSquared = 133401.86387922167;
 

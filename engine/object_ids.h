@@ -27,9 +27,13 @@ constexpr ObjectId kHouseSystemLast = 793;
 constexpr ObjectId kPlacidus = 780;
 constexpr ObjectId kNullHouses = 783;
 constexpr ObjectId kPorphyry = 786;
+constexpr ObjectId kGauquelin = 793;        // 36 sectors: no twelve houses to compute
 constexpr ObjectId kAspectFirst = 1000;     // Conjunction .. Contraparallel: 1000..1019
 constexpr ObjectId kDisposits = 1020;
 constexpr ObjectId kPointFirst = 10000;     // Sun .. Proserpina: 10000..10026
+constexpr ObjectId kNorthNode = 10010;      // computed as the mean or the true node
+constexpr ObjectId kLilith = 10011;         // computed as the mean or the osculating apogee
+constexpr ObjectId kEclipticObliquity = 10155;
 constexpr ObjectId kMeanNode = 10170;
 constexpr ObjectId kTrueNode = 10171;
 constexpr ObjectId kMeanApogee = 10172;
@@ -42,7 +46,13 @@ constexpr int kAspectKinds = 18;      ///< searched aspect kinds 1000..1017
 constexpr int kPatternKinds = 10;     ///< configurations 300..309
 
 /// Point identifier of a point index (10000 + i for bodies, i + 724 for cusps).
-inline ObjectId PointIndexToId(PointIndex i) { return i < kComputedPoints ? ids::kPointFirst + i : i + 724; }
+inline ObjectId PointIndexToId(PointIndex i)
+{
+    return i < kComputedPoints ? ids::kPointFirst + i : i - kComputedPoints + ids::kHouseFirst;
+}
+
+/// Point index 26..37 of a cusp identifier 750..761 (id - 724); no range check.
+inline PointIndex CuspIdToIndex(ObjectId id) { return id - ids::kHouseFirst + kComputedPoints; }
 
 /// Shape of one aspect configuration: how many points, how many aspects
 /// join them, and the multiset of aspect kinds (one per joined pair).

@@ -4,29 +4,8 @@
 #include <utility>
 
 #include "engine/derived_charts.h"
-#include "shell/clock.h"
 
 namespace {
-
-constexpr double kUnavailableLongitude = 1e-6;
-
-// Days since 1970-01-01 of a Gregorian date (proleptic), for the offset
-// between the local and the universal calendar fields of one moment.
-long long DaysFromCivil(long long y, int m, int d)
-{
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-long long FieldSeconds(const std::tm& t)
-{
-    return DaysFromCivil(t.tm_year + 1900LL, t.tm_mon + 1, t.tm_mday) * 86400LL +
-           t.tm_hour * 3600LL + t.tm_min * 60LL + t.tm_sec;
-}
 
 const HomeCity kHomeCities[] = {
     {-10, "Honolulu, HI", 21, 18, -157, 52, true},
@@ -59,48 +38,18 @@ void SetClockFields(ChartTimeRecord& record, const LocalMoment& local)
 
 } // namespace
 
-int ComputerTimeZone(std::time_t t)
-{
-    std::tm local{};
-    std::tm universal{};
-    localtime_r(&t, &local);
-    gmtime_r(&t, &universal);
-    long long seconds = FieldSeconds(local) - FieldSeconds(universal);
-    if (local.tm_isdst > 0)
-        seconds -= 3600;
-    return static_cast<int>(seconds / 3600); // truncates toward zero
-}
-
-CurrentMoment GetCurrentMoment()
-{
-    CurrentMoment now;
-    now.time = CurrentTime();
-    now.timeZone = ComputerTimeZone(now.time);
-    return now;
-}
-
-LocalMoment ToLocalMoment(std::time_t t)
-{
-    std::tm local{};
-    localtime_r(&t, &local);
-    LocalMoment m;
-    m.year = local.tm_year + 1900;
-    m.month = local.tm_mon + 1;
-    m.day = local.tm_mday;
-    m.hour = local.tm_hour;
-    m.minute = local.tm_min;
-    m.second = local.tm_sec;
-    // A negative answer means "cannot tell", which is no daylight saving.
-    m.dst = local.tm_isdst > 0;
-    return m;
-}
-
 HomeCity FindHomeCity(int timeZone)
 {
     for (const HomeCity& city : kHomeCities)
         if (city.timeZone == timeZone)
             return city;
-    return HomeCity{timeZone, "", 30, 0, timeZone * 15, 0, false};
+    // Zones +13 and +14 lie past the date line: 195 degrees east is 165 west.
+    int longitude = timeZone * 15;
+    if (longitude > 180)
+        longitude -= 360;
+    else if (longitude < -180)
+        longitude += 360;
+    return HomeCity{timeZone, "", 30, 0, longitude, 0, false};
 }
 
 bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
@@ -109,7 +58,7 @@ bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
     bool changed = false;
     for (PointIndex p = 0; p < kChartPoints; ++p) {
         const bool missing =
-            p < kComputedPoints && chart.points[p].longitude < kUnavailableLongitude;
+            p < kComputedPoints && chart.points[p].longitude < kNoPositionLongitude;
         restrictions.unavailable[slot][p] = missing ? 1 : 0;
         // Hidden for good: showing it again is the user's choice.
         if (missing && !restrictions.pointRestricted[slot][p]) {

@@ -4,23 +4,10 @@
 // swapping two slots. Questions, files and the canvas stay with the frame.
 #pragma once
 
-#include <ctime>
 #include <functional>
 
 #include "engine/chart_set.h"
-
-/// The current moment and the computer's time zone in whole hours east.
-struct CurrentMoment {
-    std::time_t time = 0;
-    int timeZone = 0;
-};
-
-/// Local calendar fields of a moment in the computer's zone.
-struct LocalMoment {
-    int year = 2000, month = 1, day = 1;
-    int hour = 0, minute = 0, second = 0;
-    bool dst = false; ///< only a definite "yes" from the C library counts
-};
+#include "shell/clock.h"
 
 /// One row of the home-city table, chosen by the computer's time zone.
 struct HomeCity {
@@ -31,22 +18,12 @@ struct HomeCity {
     bool noDst; ///< the daylight-saving flag is forced to 0 there
 };
 
-/// The computer's standard time zone at moment t, whole hours east
-/// (truncated: +5:30 gives 5), daylight saving taken out.
-int ComputerTimeZone(std::time_t t);
-
-/// The installed clock's moment with the computer's zone.
-CurrentMoment GetCurrentMoment();
-
-/// Calendar fields of t in the computer's zone.
-LocalMoment ToLocalMoment(std::time_t t);
-
 /// The home city of a zone; a zone without a row gives an empty place at
-/// 30 north and zone x 15 degrees east.
+/// 30 north and zone x 15 degrees east, taken into -180..180.
 HomeCity FindHomeCity(int timeZone);
 
 /// Marks the points of one computed slot that got no position (longitude
-/// below 1e-6) unavailable and hides them; cusps are always available.
+/// below kNoPositionLongitude) unavailable and hides them; cusps are always available.
 /// Returns true when a point became hidden.
 bool MarkUnavailablePoints(const ChartPositions& chart, ChartSlot slot,
                            ChartRestrictions& restrictions);

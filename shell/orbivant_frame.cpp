@@ -94,6 +94,9 @@ OrbivantFrame::OrbivantFrame(const wxString& title, const wxPoint& position, con
     BuildMenus();
     CreateStatusBar(1);
     BuildChildWindows();
+    // Below the size the canvas and the panel start at, the panel's scroll
+    // bars get less room than their arrows take and the toolkit complains.
+    SetMinClientSize(wxSize(300, 100));
 
     CreateFileComponent();
     CreateChartInfoDialog();

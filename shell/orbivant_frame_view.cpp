@@ -46,6 +46,6 @@ void OrbivantFrame::OnViewAspectConfigurations(wxCommandEvent&) { SetViewCommand
 void OrbivantFrame::OnViewDispositorsBySign(wxCommandEvent&) { SetViewCommand(kViewDispositorsBySign); }
 void OrbivantFrame::OnViewDispositorsByHouse(wxCommandEvent&) { SetViewCommand(kViewDispositorsByHouse); }
 
-void OrbivantFrame::OnSortAspectsByOrb(wxCommandEvent&) { m_info->SetAspectSortOrder(9, true); }
-void OrbivantFrame::OnSortAspectsByFirstPoint(wxCommandEvent&) { m_info->SetAspectSortOrder(10, true); }
-void OrbivantFrame::OnSortAspectsBySecondPoint(wxCommandEvent&) { m_info->SetAspectSortOrder(12, true); }
+void OrbivantFrame::OnSortAspectsByOrb(wxCommandEvent&) { m_info->SetAspectSortOrder(kListAll | kListSortByOrb, true); }
+void OrbivantFrame::OnSortAspectsByFirstPoint(wxCommandEvent&) { m_info->SetAspectSortOrder(kListAll | kListSortByFirst, true); }
+void OrbivantFrame::OnSortAspectsBySecondPoint(wxCommandEvent&) { m_info->SetAspectSortOrder(kListAll | kListSortBySecond, true); }

@@ -16,8 +16,8 @@ void AspectPattern::Clear()
 
 int AspectPatternArray::Add(std::unique_ptr<AspectPattern> pattern)
 {
-    items_.push_back(std::move(pattern));
-    return static_cast<int>(items_.size()) - 1;
+    m_items.push_back(std::move(pattern));
+    return static_cast<int>(m_items.size()) - 1;
 }
 
 namespace {
@@ -30,7 +30,7 @@ int CompactPoint(ObjectId id)
     if (id >= ids::kPointFirst && id < ids::kPointFirst + kComputedPoints)
         return id - ids::kPointFirst;
     if (id >= ids::kHouseFirst && id <= ids::kHouseLast)
-        return id - ids::kHouseFirst + kComputedPoints;
+        return CuspIdToIndex(id);
     return -1;
 }
 
@@ -49,7 +49,7 @@ int CompactPoint(ObjectId id)
 class PatternSearch {
 public:
     PatternSearch(AspectRecord* records, int count, AspectPatternArray* patterns)
-        : records_(records), count_(count), patterns_(patterns)
+        : m_records(records), m_count(count), m_patterns(patterns)
     {
     }
 
@@ -65,27 +65,27 @@ private:
     bool AddPoints(int l, int parentDeadline, int* deadline);
     void Emit(int c);
 
-    AspectRecord* records_;
-    int count_;
-    AspectPatternArray* patterns_;
+    AspectRecord* m_records;
+    int m_count;
+    AspectPatternArray* m_patterns;
 
-    Shape shapes_[kPatternKinds];
-    int remaining_[kPatternKinds][kAspectKinds] = {};
-    int remainingTotal_[kPatternKinds] = {};
-    int maxPoints_ = 0;
-    int maxAspects_ = 0;
+    Shape m_shapes[kPatternKinds];
+    int m_remaining[kPatternKinds][kAspectKinds] = {};
+    int m_remainingTotal[kPatternKinds] = {};
+    int m_maxPoints = 0;
+    int m_maxAspects = 0;
 
-    std::vector<int> kind_;        // aspect kind index of each record, -1 none
-    std::vector<unsigned> mask_;   // configurations whose shape holds the record's kind
-    std::vector<int> compactA_, compactB_;
-    bool pairPruning_ = false;
-    int pairRecord_[kChartPoints][kChartPoints];
+    std::vector<int> m_kind;        // aspect kind index of each record, -1 none
+    std::vector<unsigned> m_mask;   // configurations whose shape holds the record's kind
+    std::vector<int> m_compactA, m_compactB;
+    bool m_pairPruning = false;
+    int m_pairRecord[kChartPoints][kChartPoints];
 
-    int set_[16];
-    int setSize_ = 0;
-    ObjectId points_[8];     // distinct point ids of the set (at most 6)
-    int compact_[8];         // their compact indices (pair pruning only)
-    int pointCount_ = 0;
+    int m_set[16];
+    int m_setSize = 0;
+    ObjectId m_points[8];     // distinct point ids of the set (at most 6)
+    int m_compact[8];         // their compact indices (pair pruning only)
+    int m_pointCount = 0;
 };
 
 void PatternSearch::Run()
@@ -95,83 +95,83 @@ void PatternSearch::Run()
         const AspectPatternShape* shape = GetPatternShape(ids::kPatternFirst + c);
         if (!shape)
             continue;
-        shapes_[c].pointCount = shape->pointCount;
-        shapes_[c].aspectCount = shape->aspectCount;
+        m_shapes[c].pointCount = shape->pointCount;
+        m_shapes[c].aspectCount = shape->aspectCount;
         for (int a = 0; a < shape->aspectCount; ++a) {
             const int k = AspectKindIndex(shape->aspects[a]);
             if (k >= 0)
-                ++remaining_[c][k];
-            ++remainingTotal_[c];
+                ++m_remaining[c][k];
+            ++m_remainingTotal[c];
         }
-        maxPoints_ = std::max(maxPoints_, shape->pointCount);
-        maxAspects_ = std::max(maxAspects_, shape->aspectCount);
+        m_maxPoints = std::max(m_maxPoints, shape->pointCount);
+        m_maxAspects = std::max(m_maxAspects, shape->aspectCount);
         if (shape->aspectCount != shape->pointCount * (shape->pointCount - 1) / 2)
             completeShapes = false;
     }
 
-    kind_.resize(count_);
-    mask_.resize(count_);
-    compactA_.resize(count_);
-    compactB_.resize(count_);
-    for (auto& row : pairRecord_)
+    m_kind.resize(m_count);
+    m_mask.resize(m_count);
+    m_compactA.resize(m_count);
+    m_compactB.resize(m_count);
+    for (auto& row : m_pairRecord)
         std::fill(std::begin(row), std::end(row), kNoRecord);
-    pairPruning_ = completeShapes;
-    for (int r = 0; r < count_; ++r) {
-        const int k = AspectKindIndex(records_[r].aspect);
-        kind_[r] = k;
-        mask_[r] = 0;
+    m_pairPruning = completeShapes;
+    for (int r = 0; r < m_count; ++r) {
+        const int k = AspectKindIndex(m_records[r].aspect);
+        m_kind[r] = k;
+        m_mask[r] = 0;
         for (int c = 0; c < kPatternKinds; ++c)
-            if (k >= 0 && remaining_[c][k] > 0)
-                mask_[r] |= 1u << c;
-        const int a = CompactPoint(records_[r].pointA);
-        const int b = CompactPoint(records_[r].pointB);
-        compactA_[r] = a;
-        compactB_[r] = b;
-        if (a < 0 || b < 0 || a == b || pairRecord_[a][b] != kNoRecord) {
-            pairPruning_ = false;
+            if (k >= 0 && m_remaining[c][k] > 0)
+                m_mask[r] |= 1u << c;
+        const int a = CompactPoint(m_records[r].pointA);
+        const int b = CompactPoint(m_records[r].pointB);
+        m_compactA[r] = a;
+        m_compactB[r] = b;
+        if (a < 0 || b < 0 || a == b || m_pairRecord[a][b] != kNoRecord) {
+            m_pairPruning = false;
             continue;
         }
-        pairRecord_[a][b] = pairRecord_[b][a] = r;
+        m_pairRecord[a][b] = m_pairRecord[b][a] = r;
     }
 
     unsigned open = 0;
     for (int c = 0; c < kPatternKinds; ++c)
-        if (remainingTotal_[c] > 0)
+        if (m_remainingTotal[c] > 0)
             open |= 1u << c;
-    if (count_ > 0)
-        SearchAspectPatterns(0, count_, open);
+    if (m_count > 0)
+        SearchAspectPatterns(0, m_count, open);
 }
 
 // Adds the points of record l to the set's points; false when the set would
 // hold more points than any shape. With pair pruning it also checks that
 // every pair of the set's points is joined by a record that is in the set or
 // comes after l, and sets *deadline to the earliest such later record
-// (count_ when there is none): a candidate beyond it would leave that record
+// (m_count when there is none): a candidate beyond it would leave that record
 // out for good. The caller restores the point list.
 bool PatternSearch::AddPoints(int l, int parentDeadline, int* deadline)
 {
-    const ObjectId ends[2] = {records_[l].pointA, records_[l].pointB};
-    const int compactEnds[2] = {compactA_[l], compactB_[l]};
-    const int before = pointCount_;
+    const ObjectId ends[2] = {m_records[l].pointA, m_records[l].pointB};
+    const int compactEnds[2] = {m_compactA[l], m_compactB[l]};
+    const int before = m_pointCount;
     for (int e = 0; e < 2; ++e) {
-        if (std::find(points_, points_ + pointCount_, ends[e]) != points_ + pointCount_)
+        if (std::find(m_points, m_points + m_pointCount, ends[e]) != m_points + m_pointCount)
             continue;
-        if (pointCount_ >= maxPoints_)
+        if (m_pointCount >= m_maxPoints)
             return false;
-        points_[pointCount_] = ends[e];
-        compact_[pointCount_] = compactEnds[e];
-        ++pointCount_;
+        m_points[m_pointCount] = ends[e];
+        m_compact[m_pointCount] = compactEnds[e];
+        ++m_pointCount;
     }
-    if (!pairPruning_) {
-        *deadline = count_;
+    if (!m_pairPruning) {
+        *deadline = m_count;
         return true;
     }
-    if (pointCount_ == before) {
+    if (m_pointCount == before) {
         // Record l joins two known points: it was their pending record.
-        int next = count_;
-        for (int p = 0; p < pointCount_; ++p)
-            for (int q = p + 1; q < pointCount_; ++q) {
-                const int r = pairRecord_[compact_[p]][compact_[q]];
+        int next = m_count;
+        for (int p = 0; p < m_pointCount; ++p)
+            for (int q = p + 1; q < m_pointCount; ++q) {
+                const int r = m_pairRecord[m_compact[p]][m_compact[q]];
                 if (r == kNoRecord)
                     return false;
                 if (r > l)
@@ -181,9 +181,9 @@ bool PatternSearch::AddPoints(int l, int parentDeadline, int* deadline)
         return true;
     }
     int pending = parentDeadline;
-    for (int p = before; p < pointCount_; ++p)
+    for (int p = before; p < m_pointCount; ++p)
         for (int q = 0; q < p; ++q) {
-            const int r = pairRecord_[compact_[p]][compact_[q]];
+            const int r = m_pairRecord[m_compact[p]][m_compact[q]];
             if (r == l)
                 continue;
             // A new point has no record in the set yet, so every record that
@@ -200,63 +200,63 @@ void PatternSearch::Emit(int c)
 {
     auto pattern = std::make_unique<AspectPattern>();
     pattern->configuration = ids::kPatternFirst + c;
-    for (int s = 0; s < setSize_; ++s) {
-        const AspectRecord& r = records_[set_[s]];
-        pattern->aspectIndices.push_back(set_[s]);
+    for (int s = 0; s < m_setSize; ++s) {
+        const AspectRecord& r = m_records[m_set[s]];
+        pattern->aspectIndices.push_back(m_set[s]);
         for (ObjectId id : {r.pointA, r.pointB})
             if (std::find(pattern->pointIds.begin(), pattern->pointIds.end(), id) ==
                 pattern->pointIds.end())
                 pattern->pointIds.push_back(id);
     }
-    const int index = patterns_->Add(std::move(pattern));
-    for (int s = 0; s < setSize_; ++s)
-        records_[set_[s]].configurations.push_back(index);
+    const int index = m_patterns->Add(std::move(pattern));
+    for (int s = 0; s < m_setSize; ++s)
+        m_records[m_set[s]].configurations.push_back(index);
 }
 
 // Visits the sets made of the current set plus one record l, for l from the
 // last record (or the set's deadline) down to first.
 void PatternSearch::SearchAspectPatterns(int first, int deadline, unsigned open)
 {
-    for (int l = std::min(deadline, count_ - 1); l >= first; --l) {
+    for (int l = std::min(deadline, m_count - 1); l >= first; --l) {
         // A record of a kind no open configuration needs closes them all:
         // the set completes nothing and is not extended.
-        if (!(mask_[l] & open))
+        if (!(m_mask[l] & open))
             continue;
-        const int savedPoints = pointCount_;
-        int childDeadline = count_;
+        const int savedPoints = m_pointCount;
+        int childDeadline = m_count;
         if (!AddPoints(l, deadline, &childDeadline)) {
-            pointCount_ = savedPoints;
+            m_pointCount = savedPoints;
             continue;
         }
-        set_[setSize_++] = l;
+        m_set[m_setSize++] = l;
 
         unsigned touched = 0;
         unsigned extend = 0;
-        const int k = kind_[l];
+        const int k = m_kind[l];
         for (int c = 0; c < kPatternKinds; ++c) {
-            if (!(open & (1u << c)) || remaining_[c][k] == 0)
+            if (!(open & (1u << c)) || m_remaining[c][k] == 0)
                 continue;
-            --remaining_[c][k];
-            --remainingTotal_[c];
+            --m_remaining[c][k];
+            --m_remainingTotal[c];
             touched |= 1u << c;
-            if (remainingTotal_[c] == 0) {
-                if (pointCount_ == shapes_[c].pointCount)
+            if (m_remainingTotal[c] == 0) {
+                if (m_pointCount == m_shapes[c].pointCount)
                     Emit(c);
-            } else if (pointCount_ <= shapes_[c].pointCount &&
-                       remainingTotal_[c] <= count_ - 1 - l) {
+            } else if (m_pointCount <= m_shapes[c].pointCount &&
+                       m_remainingTotal[c] <= m_count - 1 - l) {
                 extend |= 1u << c;
             }
         }
-        if (extend && setSize_ < maxAspects_ && l + 1 < count_)
+        if (extend && m_setSize < m_maxAspects && l + 1 < m_count)
             SearchAspectPatterns(l + 1, childDeadline, extend);
 
         for (int c = 0; c < kPatternKinds; ++c)
             if (touched & (1u << c)) {
-                ++remaining_[c][k];
-                ++remainingTotal_[c];
+                ++m_remaining[c][k];
+                ++m_remainingTotal[c];
             }
-        --setSize_;
-        pointCount_ = savedPoints;
+        --m_setSize;
+        m_pointCount = savedPoints;
     }
 }
 

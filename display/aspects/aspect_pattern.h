@@ -29,18 +29,18 @@ public:
 class AspectPatternArray {
 public:
     /// Deletes every configuration.
-    void DoEmpty() { items_.clear(); }
+    void DoEmpty() { m_items.clear(); }
 
     /// Takes ownership and returns the new element's index.
     int Add(std::unique_ptr<AspectPattern> pattern);
 
-    int GetCount() const { return static_cast<int>(items_.size()); }
-    bool IsEmpty() const { return items_.empty(); }
-    const AspectPattern& operator[](int index) const { return *items_[index]; }
-    AspectPattern& operator[](int index) { return *items_[index]; }
+    int GetCount() const { return static_cast<int>(m_items.size()); }
+    bool IsEmpty() const { return m_items.empty(); }
+    const AspectPattern& operator[](int index) const { return *m_items[index]; }
+    AspectPattern& operator[](int index) { return *m_items[index]; }
 
 private:
-    std::vector<std::unique_ptr<AspectPattern>> items_;
+    std::vector<std::unique_ptr<AspectPattern>> m_items;
 };
 
 /// Rebuilds patterns and the configuration lists of records[0..count) from

@@ -128,7 +128,8 @@ const char* const kPointGlyphTextsLarge[kPointGlyphCount] = {
     "",
 };
 
-// Index 1..18: Conjunction .. Quatronovile. 0, 19 and 20 are reached by no id.
+// Index = aspect id - 999, so 1..18 follow the identifiers 1000..1017
+// (Conjunction .. Quatronovile). 0, 19 and 20 are reached by no id.
 const char* const kAspectGlyphTexts[kAspectGlyphCount] = {
     "",
     "BL2BUR2FD2GL2HU2EBR3E3",                         // Conjunction
@@ -144,10 +145,10 @@ const char* const kAspectGlyphTexts[kAspectGlyphCount] = {
     "BL4BU3D6REU2HLBR5BU2R2FD4GL2HU4EBRBD4F2",        // Biquintile: bQ
     "BL2BUL2D2R2D2L2BR5BU6R2FD4GL2HU4EBRBD4F2",       // Semiquintile: sQ
     "BL2BU3BR4BDHL2GDFR2FDGL2H",                      // Septile: S
-    "BL4BU3D6REU2HLBR8BUHL2GDFR2FDGL2H",              // Biseptile: bS
-    "BL3BU3D5FBL2BU4R2BR6BUHL2GDFR2FDGL2H",           // Triseptile: tS
     "BL2BU3BD6U6DF4DU6",                              // Novile: N
     "BL4BU3D6REU2HLBR4BD4U6DF4DU6",                   // Binovile: bN
+    "BL4BU3D6REU2HLBR8BUHL2GDFR2FDGL2H",              // Biseptile: bS
+    "BL3BU3D5FBL2BU4R2BR6BUHL2GDFR2FDGL2H",           // Triseptile: tS
     "BL2BD3U6G2DR2BR2BD3U6DF4DU6",                    // Quatronovile: 4N
     "",
     "",

@@ -9,6 +9,7 @@
 #include "display/glyphs/colours.h"
 #include "display/glyphs/glyph_engine.h"
 #include "engine/angles.h"
+#include "engine/whole_seconds.h"
 
 namespace {
 
@@ -158,10 +159,10 @@ void TextCursor::WriteGlyph(wxDC& dc, int glyphId, const wxColour& colour, int s
 wxString FormatPositionMarkup(int pointId, double longitude, double speed, int glyphScale, int textScale,
                               ObjectId* signOut)
 {
-    ZodiacPosition z;
-    SplitZodiacPosition(NormalizeDegrees(longitude), &z, false);
-    // Halves round up and do not carry into the minutes, so 60 can show.
-    const int seconds = static_cast<int>(std::floor(z.seconds + 0.5));
+    ZodiacPosition split;
+    SplitZodiacPosition(NormalizeDegrees(longitude), &split, false);
+    const ZodiacPosition z = RoundToWholeSeconds(split);
+    const int seconds = static_cast<int>(z.seconds);
     wxString text = wxString::Format("/s%d/%2d /s%d//g%d//s%d/ %02d'%02d\"", textScale, z.degrees, glyphScale,
                                      z.sign, textScale, z.minutes, seconds);
     if (speed < 0.0)

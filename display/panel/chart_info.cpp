@@ -17,11 +17,13 @@ wxBEGIN_EVENT_TABLE(CChartInfo, wxScrolledWindow)
     EVT_SIZE(CChartInfo::OnSize)
     EVT_PAINT(CChartInfo::OnPaint)
     EVT_LEFT_DOWN(CChartInfo::OnLeftDown)
+    EVT_MOUSEWHEEL(CChartInfo::OnMouseWheel)
 wxEND_EVENT_TABLE()
 
-CChartInfo::CChartInfo(wxWindow* parent, CChartCanvas* canvas)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHSCROLL | wxVSCROLL, "panel"),
-      m_frame(parent), m_canvas(canvas)
+// The canvas is named for the frame's wiring; the panel keeps no link to it,
+// since every result reaches the panel through the canvas's own calls.
+CChartInfo::CChartInfo(wxWindow* parent, CChartCanvas*)
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHSCROLL | wxVSCROLL, "panel")
 {
     SetBackgroundColour(*wxBLACK);
 }
@@ -102,6 +104,27 @@ void CChartInfo::OnPaint(wxPaintEvent& event)
 void CChartInfo::OnLeftDown(wxMouseEvent& event)
 {
     // Clicks on the panel do nothing.
+}
+
+void CChartInfo::OnMouseWheel(wxMouseEvent& event)
+{
+    if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || event.GetWheelDelta() <= 0) {
+        event.Skip();
+        return;
+    }
+    // The scroll unit is one pixel (pages are laid out in pixels), so the
+    // class library's step of a few units per notch would hardly move the
+    // page. A notch moves the lines per action (three) in rows of the
+    // position lists instead; partial notches of smooth wheels add up.
+    m_wheelRotation += event.GetWheelRotation();
+    const int notches = m_wheelRotation / event.GetWheelDelta();
+    if (notches == 0)
+        return;
+    m_wheelRotation -= notches * event.GetWheelDelta();
+    const int step = event.IsPageScroll() ? GetClientSize().y
+                                          : event.GetLinesPerAction() * kWheelRowHeight * m_state.textSize / 10;
+    // A turn away from the user moves the page down, that is the view up.
+    Scroll(-1, std::max(0, GetViewStart().y - notches * step));
 }
 
 void CChartInfo::Draw(wxDC& dc)

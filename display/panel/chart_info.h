@@ -18,6 +18,10 @@ struct PageReport;
 
 class CChartInfo : public wxScrolledWindow {
 public:
+    /// Height of one row of the position lists at text size 10, in pixels:
+    /// the mouse wheel scrolls by such rows.
+    static constexpr int kWheelRowHeight = 20;
+
     CChartInfo(wxWindow* parent, CChartCanvas* canvas);
     ~CChartInfo() override;
 
@@ -64,6 +68,7 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
+    void OnMouseWheel(wxMouseEvent& event);
 
     void DrawChartSummary(wxDC& dc, int w, int h);
     void DrawDispositorPage(wxDC& dc, int w, int h, ObjectId sign);
@@ -79,10 +84,9 @@ private:
     void ReportProblem(const wxString& message);
 
     InfoPanelState m_state;
-    wxWindow* m_frame = nullptr;
-    CChartCanvas* m_canvas = nullptr;
     TextCursor m_cursor;
     int m_scrollHeight = 0;    ///< page height the scroll bars were last set to
+    int m_wheelRotation = 0;   ///< wheel rotation not yet worth a notch
     wxString m_reportedProblem; ///< last message shown; cleared by new chart data
 
     wxDECLARE_CLASS(CChartInfo);

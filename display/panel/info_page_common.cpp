@@ -22,8 +22,6 @@ wxString RingLabel(const InfoPanelState& state)
     return (state.chartMode & kChartTransits) ? "Transit\n" : "Partner's\n";
 }
 
-int RoundSeconds(double seconds) { return int(std::floor(seconds + 0.5)); }
-
 void WriteNumberColumn(PanelWriter& out, int w, int textSize, const wxString& templ, const wxString& word,
                        const wxColour& wordColour, int degrees, ObjectId glyph, int minutes, int seconds,
                        const wxColour& colour, const wxString& suffix)

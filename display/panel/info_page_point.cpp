@@ -3,6 +3,7 @@
 
 #include "display/panel/info_pages.h"
 #include "engine/object_ids.h"
+#include "engine/whole_seconds.h"
 
 using namespace info_page;
 
@@ -95,18 +96,18 @@ PageReport DrawPointPage(PanelWriter& out, const InfoPanelState& state, int w, i
 
     const ChartPositions& chart = state.charts.positions[state.pageSlot];
     if (IsCusp(point)) {
-        const ZodiacPosition& z = chart.cusps[point - ids::kHouseFirst + 1].zodiac;
+        const ZodiacPosition z = RoundToWholeSeconds(chart.cusps[point - ids::kHouseFirst + 1].zodiac);
         WriteNumberColumn(out, w, T, "00  00'00", wxString(), colour, z.degrees, z.sign, z.minutes,
-                          RoundSeconds(z.seconds), ClassColour(z.sign), wxString());
+                          int(z.seconds), ClassColour(z.sign), wxString());
         out.NewLine(3 * T);
     } else if (IsBody(point)) {
         const PointPositionEntry& entry = chart.points[point - ids::kPointFirst];
-        const ZodiacPosition& z = entry.zodiac;
+        const ZodiacPosition z = RoundToWholeSeconds(entry.zodiac);
         // Unlike the position lists, a retrograde North Node gets no letter here.
         const bool node = point == ids::kPointFirst + 10;
         const wxString suffix = !node && entry.longitudeSpeed < 0 ? "r" : node && entry.longitudeSpeed >= 0 ? "d" : "";
         WriteNumberColumn(out, w, T, "00  00'00", wxString(), colour, z.degrees, z.sign, z.minutes,
-                          RoundSeconds(z.seconds), ClassColour(z.sign), suffix);
+                          int(z.seconds), ClassColour(z.sign), suffix);
         out.NewLine(3 * T);
 
         const ChartPositions& houses = state.charts.positions[state.OtherRingSlot()];
@@ -120,10 +121,10 @@ PageReport DrawPointPage(PanelWriter& out, const InfoPanelState& state, int w, i
         if (into < 0)
             into += 360.0;
         DmsAngle dms;
-        DecimalToDms(into, &dms);
+        dms = RoundToWholeSeconds(*DecimalToDms(into, &dms));
         const ObjectId houseId = 749 + n;
         WriteNumberColumn(out, w, T, "00  00'00", wxString(), colour, dms.degrees, houseId, dms.minutes,
-                          RoundSeconds(dms.seconds), ClassColour(houseId), wxString());
+                          int(dms.seconds), ClassColour(houseId), wxString());
         out.NewLine(3 * T);
         out.WriteText(wxString::Format("Speed: %.4f", entry.longitudeSpeed), Grey(), T, false, kAlignCentre,
                       PanelFont::Modern);

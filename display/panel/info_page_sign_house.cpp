@@ -4,6 +4,7 @@
 #include "display/aspects/aspect_search.h"
 #include "display/panel/info_pages.h"
 #include "engine/object_ids.h"
+#include "engine/whole_seconds.h"
 
 using namespace info_page;
 
@@ -97,13 +98,13 @@ PageReport DrawHousePage(PanelWriter& out, const InfoPanelState& state, int w, i
                        wxString::Format("/s1/Natal Ruler: /s2//g%d/", GetSignRuler(cusp.zodiac.sign)));
     out.NewLine(2 * T);
 
-    const ZodiacPosition& a = cusp.zodiac;
+    const ZodiacPosition a = RoundToWholeSeconds(cusp.zodiac);
     WriteNumberColumn(out, w, T, "From 00  00'00", "From ", colour, a.degrees, a.sign, a.minutes,
-                      RoundSeconds(a.seconds), ClassColour(a.sign), wxString());
+                      int(a.seconds), ClassColour(a.sign), wxString());
     out.NewLine(3 * T);
-    const ZodiacPosition& b = next.zodiac;
+    const ZodiacPosition b = RoundToWholeSeconds(next.zodiac);
     WriteNumberColumn(out, w, T, "  To 00  00'00", "  To ", colour, b.degrees, b.sign, b.minutes,
-                      RoundSeconds(b.seconds), ClassColour(b.sign), wxString());
+                      int(b.seconds), ClassColour(b.sign), wxString());
     out.NewLine(6 * T);
 
     const double start = cusp.longitude, end = next.longitude;

@@ -4,6 +4,7 @@
 
 #include "display/panel/info_pages.h"
 #include "engine/object_ids.h"
+#include "engine/whole_seconds.h"
 #include "files/coordinate_text.h"
 
 using namespace info_page;
@@ -27,9 +28,9 @@ bool IsZero(const DmsAngle& a) { return a.degrees == 0 && a.minutes == 0 && a.se
 
 wxString AngleLine(const char* label, const DmsAngle& a, const char* hemisphere)
 {
-    const int seconds = int(std::floor(std::fabs(a.seconds) + 0.5));
-    return wxString::Format(wxString::FromUTF8("%s: %2d\xC2\xB0%02d'%02d\""), label, std::abs(a.degrees),
-                            std::abs(a.minutes), seconds) +
+    const DmsAngle shown = RoundToWholeSeconds(a);
+    return wxString::Format(wxString::FromUTF8("%s: %2d\xC2\xB0%02d'%02d\""), label, shown.degrees, shown.minutes,
+                            int(shown.seconds)) +
            hemisphere;
 }
 

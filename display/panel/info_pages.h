@@ -36,9 +36,6 @@ wxColour ClassColour(ObjectId id);
 /// "Native's", "Partner's" or "Transit" on two-ring charts, else empty.
 wxString RingLabel(const InfoPanelState& state);
 
-/// Seconds rounded to whole seconds, halves up, without carry.
-int RoundSeconds(double seconds);
-
 /// One degree-glyph-minute line centred by the width of templ, optionally
 /// led by word in wordColour.
 void WriteNumberColumn(PanelWriter& out, int w, int textSize, const wxString& templ, const wxString& word,

@@ -160,7 +160,7 @@ PointIndex PointIdToIndex(ObjectId id)
     if (id >= ids::kPointFirst && id < ids::kPointFirst + kComputedPoints)
         return id - ids::kPointFirst;
     if (id >= ids::kHouseFirst && id <= ids::kHouseLast)
-        return id - 724;
+        return CuspIdToIndex(id);
     return -1;
 }
 

@@ -31,13 +31,15 @@ void CutTrailingSeparator(wxString* text)
 void OrderAspectPoints(const AspectRecord& record, ChartModeFlags mode, ObjectId* first, ObjectId* second)
 {
     bool bFirst = false;
-    if ((mode & kChartTransits) != 0)
+    if (record.aspect == ids::kDisposits)
+        // A dispositor record runs from the point to its ruler, and the
+        // sentence reads "<ruler> Disposits <point>": the ruler is named
+        // first, never ordered by identifier.
         bFirst = true;
-    else if (IsSingleWheel(mode) && record.aspect != ids::kDisposits)
+    else if ((mode & kChartTransits) != 0)
+        bFirst = true;
+    else if (IsSingleWheel(mode))
         bFirst = record.pointB < record.pointA;
-    // A dispositor relation keeps its direction (the point, then its ruler),
-    // as its line and the panel's list do: reordering it by identifier
-    // would name two opposite relations alike.
     *first = bFirst ? record.pointB : record.pointA;
     *second = bFirst ? record.pointA : record.pointB;
 }

@@ -24,9 +24,9 @@ NearAspects FindAspectsNearPointer(const AspectRecord* records, int count, const
                                    ChartModeFlags mode, int x, int y, uint8_t* selection);
 
 /// The two points of an aspect in the order the status text names them:
-/// the transit point first in the natal-with-transits view, the smaller
-/// identifier first on a single wheel (except for a dispositor relation,
-/// which keeps its direction), else point A first.
+/// the ruler first in a dispositor relation ("Mars Disposits Sun" for the Sun
+/// in Aries), the transit point first in the natal-with-transits view, the
+/// smaller identifier first on a single wheel, else point A first.
 void OrderAspectPoints(const AspectRecord& record, ChartModeFlags mode, ObjectId* first, ObjectId* second);
 
 /// Chooses between the long and the short list text: the long one when it

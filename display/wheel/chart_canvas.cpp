@@ -8,7 +8,6 @@
 wxIMPLEMENT_CLASS(CChartCanvas, wxWindow);
 
 wxBEGIN_EVENT_TABLE(CChartCanvas, wxWindow)
-    EVT_SIZE(CChartCanvas::OnSize)
     EVT_PAINT(CChartCanvas::OnPaint)
     EVT_MOTION(CChartCanvas::OnMouseMove)
     EVT_LEFT_DOWN(CChartCanvas::OnLeftDown)
@@ -17,69 +16,69 @@ wxEND_EVENT_TABLE()
 
 CChartCanvas::CChartCanvas(wxFrame* frame)
     : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxSize(100, 100), 0, "panel"),
-      frame_(frame), aspects_(kMaxAspects)
+      m_frame(frame), m_aspects(kMaxAspects)
 {
     SetBackgroundColour(*wxBLACK);
-    std::fill(std::begin(orbs_), std::end(orbs_), 10.0);
+    std::fill(std::begin(m_orbs), std::end(m_orbs), 10.0);
 }
 
 CChartCanvas::~CChartCanvas()
 {
-    patterns_.DoEmpty();
+    m_patterns.DoEmpty();
 }
 
 void CChartCanvas::SetInfoPanel(CChartInfo* panel)
 {
-    infoPanel_ = panel;
+    m_infoPanel = panel;
 }
 
 void CChartCanvas::SetChartMode(ChartModeFlags flags, ChartSlot a, ChartSlot b, ChartSlot c,
                                 bool recalculate, bool refresh)
 {
-    const ChartModeFlags previous = chartMode_;
-    chartMode_ = flags;
+    const ChartModeFlags previous = m_chartMode;
+    m_chartMode = flags;
     const bool single = IsSingleWheel(flags);
-    shownSlotA_ = single ? a : b;
-    shownSlotB_ = c;
-    if (infoPanel_) {
-        infoPanel_->SetShownCharts(a, b, c);
+    m_shownSlotA = single ? a : b;
+    m_shownSlotB = c;
+    if (m_infoPanel) {
+        m_infoPanel->SetShownCharts(a, b, c);
         if (previous != flags)
-            infoPanel_->SetChartMode(flags);
+            m_infoPanel->SetChartMode(flags);
         // Keep the panel's page and item, but for the chart now shown.
         if (single)
-            infoPanel_->SetPage(infoPanel_->GetPage(), infoPanel_->GetSelection(), shownSlotA_);
+            m_infoPanel->SetPage(m_infoPanel->GetPage(), m_infoPanel->GetSelection(), m_shownSlotA);
     }
     if (recalculate)
         SearchShownCharts();
     if (refresh) {
         Refresh(false);
-        if (infoPanel_)
-            infoPanel_->Refresh(false);
+        if (m_infoPanel)
+            m_infoPanel->Refresh(false);
     }
 }
 
 void CChartCanvas::SearchShownCharts()
 {
-    if (IsSingleWheel(chartMode_))
-        FindAspects(shownSlotA_, shownSlotA_, false);
+    if (IsSingleWheel(m_chartMode))
+        FindAspects(m_shownSlotA, m_shownSlotA, false);
     else
-        FindAspects(shownSlotA_, shownSlotB_, true);
-    if (chartMode_ & kViewPatterns)
+        FindAspects(m_shownSlotA, m_shownSlotB, true);
+    if (m_chartMode & kViewPatterns)
         FindAspectPatterns();
     else
-        patterns_.DoEmpty();
+        m_patterns.DoEmpty();
 }
 
 void CChartCanvas::SetChartData(const ChartPositions* positions, const ChartTimeRecord* times,
                                 const ChartNameRecord* names, bool refresh)
 {
-    std::copy(positions, positions + kChartSlots, chartSet_.positions);
-    std::copy(times, times + kChartSlots, chartSet_.times);
-    std::copy(names, names + kChartSlots, chartSet_.names);
+    std::copy(positions, positions + kChartSlots, m_chartSet.positions);
+    std::copy(times, times + kChartSlots, m_chartSet.times);
+    std::copy(names, names + kChartSlots, m_chartSet.names);
     SearchShownCharts();
-    if (infoPanel_) {
-        infoPanel_->SetChartData(positions, times, names);
-        infoPanel_->SetRestrictions(pointRestricted_, aspectRestricted_, true);
+    if (m_infoPanel) {
+        m_infoPanel->SetChartData(positions, times, names);
+        m_infoPanel->SetRestrictions(m_pointRestricted, m_aspectRestricted, true);
     }
     if (refresh)
         Refresh(false);
@@ -90,51 +89,47 @@ void CChartCanvas::SetRestrictions(const uint8_t (*pointRestricted)[kChartPoints
                                    bool refresh)
 {
     std::copy(&pointRestricted[0][0], &pointRestricted[0][0] + kChartSlots * kChartPoints,
-              &pointRestricted_[0][0]);
-    std::copy(aspectRestricted, aspectRestricted + kAspectKinds, aspectRestricted_);
-    std::copy(orbs, orbs + kAspectKinds, orbs_);
+              &m_pointRestricted[0][0]);
+    std::copy(aspectRestricted, aspectRestricted + kAspectKinds, m_aspectRestricted);
+    std::copy(orbs, orbs + kAspectKinds, m_orbs);
     SearchShownCharts();
-    if (infoPanel_)
-        infoPanel_->SetRestrictions(pointRestricted_, aspectRestricted_, refresh);
+    if (m_infoPanel)
+        m_infoPanel->SetRestrictions(m_pointRestricted, m_aspectRestricted, refresh);
     if (refresh)
         Refresh(false);
 }
 
 void CChartCanvas::FindAspects(ChartSlot slotA, ChartSlot slotB, bool twoCharts)
 {
-    aspectCount_ = FindAspectRecords(chartSet_.positions, pointRestricted_, aspectRestricted_,
-                                     orbs_, slotA, slotB, aspects_.data());
+    m_aspectCount = FindAspectRecords(m_chartSet.positions, m_pointRestricted, m_aspectRestricted,
+                                     m_orbs, slotA, slotB, m_aspects.data());
     // New records would otherwise keep the configuration lists of earlier
     // ones, indices into a configuration array that no longer holds them.
-    for (int r = 0; r < aspectCount_; ++r)
-        aspects_[r].configurations.clear();
-    if (infoPanel_)
-        infoPanel_->SetAspectList(aspectCount_, aspects_.data());
+    for (int r = 0; r < m_aspectCount; ++r)
+        m_aspects[r].configurations.clear();
+    if (m_infoPanel)
+        m_infoPanel->SetAspectList(m_aspectCount, m_aspects.data());
 }
 
 void CChartCanvas::AddAspect(ObjectId aspect, ChartSlot slotA, ChartSlot slotB, ObjectId pointA,
                              ObjectId pointB, double angleA, double angleB, double orb, int index)
 {
-    AddAspectRecord(aspects_.data(), &aspectCount_, aspect, slotA, slotB, pointA, pointB, angleA,
+    AddAspectRecord(m_aspects.data(), &m_aspectCount, aspect, slotA, slotB, pointA, pointB, angleA,
                     angleB, orb, index);
 }
 
 void CChartCanvas::SetAspectLine(int index, int cx, int cy, double radiusA, double radiusB)
 {
-    if (index < 0 || index >= aspectCount_)
+    if (index < 0 || index >= m_aspectCount)
         return;
-    ComputeAspectLine(&aspects_[index], cx, cy, radiusA, radiusB);
+    ComputeAspectLine(&m_aspects[index], cx, cy, radiusA, radiusB);
 }
 
 void CChartCanvas::FindAspectPatterns()
 {
-    ::FindAspectPatterns(aspects_.data(), aspectCount_, &patterns_);
+    ::FindAspectPatterns(m_aspects.data(), m_aspectCount, &m_patterns);
     // The panel got its copy of the records before their configuration lists
     // were rebuilt; hand it the records again so its lists are not stale.
-    if (infoPanel_)
-        infoPanel_->SetAspectList(aspectCount_, aspects_.data());
-}
-
-void CChartCanvas::OnSize(wxSizeEvent& event)
-{
+    if (m_infoPanel)
+        m_infoPanel->SetAspectList(m_aspectCount, m_aspects.data());
 }

@@ -48,32 +48,32 @@ public:
     void Draw(wxDC& dc);
 
     // Read access for the panel, the frame and tests.
-    ChartModeFlags GetChartMode() const { return chartMode_; }
-    ChartSlot GetShownSlotA() const { return shownSlotA_; }
-    ChartSlot GetShownSlotB() const { return shownSlotB_; }
-    const ChartSet& GetChartSet() const { return chartSet_; }
-    int GetAspectCount() const { return aspectCount_; }
-    const AspectRecord& GetAspect(int index) const { return aspects_[index]; }
-    const AspectPatternArray& GetPatterns() const { return patterns_; }
+    ChartModeFlags GetChartMode() const { return m_chartMode; }
+    ChartSlot GetShownSlotA() const { return m_shownSlotA; }
+    ChartSlot GetShownSlotB() const { return m_shownSlotB; }
+    const ChartSet& GetChartSet() const { return m_chartSet; }
+    int GetAspectCount() const { return m_aspectCount; }
+    const AspectRecord& GetAspect(int index) const { return m_aspects[index]; }
+    const AspectPatternArray& GetPatterns() const { return m_patterns; }
     uint8_t IsPointRestricted(ChartSlot slot, PointIndex index) const
     {
-        return pointRestricted_[slot][index];
+        return m_pointRestricted[slot][index];
     }
-    uint8_t IsAspectRestricted(int kind) const { return aspectRestricted_[kind]; }
-    double GetOrb(int kind) const { return orbs_[kind]; }
-    CChartInfo* GetInfoPanel() const { return infoPanel_; }
-    InfoPageKind GetHoverKind() const { return hoverKind_; }
-    ObjectId GetHoveredItem() const { return hoveredItem_; }
-    ChartSlot GetHoveredSlot() const { return hoveredSlot_; }
-    int GetNearAspectCount() const { return nearAspectCount_; }
-    const uint8_t* GetAspectSelection() const { return aspectSelection_; }
-    const WheelGeometry& GetWheelGeometry(ChartSlot slot) const { return geometry_[slot]; }
+    uint8_t IsAspectRestricted(int kind) const { return m_aspectRestricted[kind]; }
+    double GetOrb(int kind) const { return m_orbs[kind]; }
+    CChartInfo* GetInfoPanel() const { return m_infoPanel; }
+    InfoPageKind GetHoverKind() const { return m_hoverKind; }
+    ObjectId GetHoveredItem() const { return m_hoveredItem; }
+    ChartSlot GetHoveredSlot() const { return m_hoveredSlot; }
+    int GetNearAspectCount() const { return m_nearAspectCount; }
+    const uint8_t* GetAspectSelection() const { return m_aspectSelection; }
+    const WheelGeometry& GetWheelGeometry(ChartSlot slot) const { return m_geometry[slot]; }
     const PointPlacement& GetPointPlacement(ChartSlot slot, PointIndex index) const
     {
-        return placement_[slot][index];
+        return m_placement[slot][index];
     }
-    const WheelAngleEntry& GetHouseAngle(ChartSlot slot, int house) const { return houseAngles_[slot][house]; }
-    const WheelAngleEntry& GetSignAngle(ChartSlot slot, int sign) const { return signAngles_[slot][sign]; }
+    const WheelAngleEntry& GetHouseAngle(ChartSlot slot, int house) const { return m_houseAngles[slot][house]; }
+    const WheelAngleEntry& GetSignAngle(ChartSlot slot, int sign) const { return m_signAngles[slot][sign]; }
 
 private:
     // Searches aspects (and configurations in that view) for the shown charts.
@@ -109,38 +109,36 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeaveWindow(wxMouseEvent& event);
 
-    void OnSize(wxSizeEvent& event);
-
-    ChartSlot shownSlotA_ = 0;
-    ChartSlot shownSlotB_ = 0;
-    ChartModeFlags chartMode_ = kChartNatal;
-    ChartSet chartSet_;
-    CChartInfo* infoPanel_ = nullptr;
-    wxFrame* frame_ = nullptr;
+    ChartSlot m_shownSlotA = 0;
+    ChartSlot m_shownSlotB = 0;
+    ChartModeFlags m_chartMode = kChartNatal;
+    ChartSet m_chartSet;
+    CChartInfo* m_infoPanel = nullptr;
+    wxFrame* m_frame = nullptr;
 
     // Hover state: what lies under the pointer (kind 0 nothing, 1 sign,
     // 2 house, 3 point, 4 aspects near the pointer).
-    ObjectId hoveredItem_ = -1;
-    ChartSlot hoveredSlot_ = 0;
-    InfoPageKind hoverKind_ = kPageSummary;
-    int nearAspectCount_ = 0;
-    AspectSelection aspectSelection_ = {};
+    ObjectId m_hoveredItem = -1;
+    ChartSlot m_hoveredSlot = 0;
+    InfoPageKind m_hoverKind = kPageSummary;
+    int m_nearAspectCount = 0;
+    AspectSelection m_aspectSelection = {};
 
-    uint8_t pointRestricted_[kChartSlots][kChartPoints] = {};
-    uint8_t aspectRestricted_[kAspectKinds] = {};
-    double orbs_[kAspectKinds] = {};
+    uint8_t m_pointRestricted[kChartSlots][kChartPoints] = {};
+    uint8_t m_aspectRestricted[kAspectKinds] = {};
+    double m_orbs[kAspectKinds] = {};
 
     // Filled by each paint for the hover.
-    PointPlacement placement_[kChartSlots][kChartPoints] = {};
-    WheelAngleEntry houseAngles_[kChartSlots][kAngleTableSize] = {};
-    WheelAngleEntry signAngles_[kChartSlots][kAngleTableSize] = {};
-    WheelGeometry geometry_[kChartSlots] = {};
+    PointPlacement m_placement[kChartSlots][kChartPoints] = {};
+    WheelAngleEntry m_houseAngles[kChartSlots][kAngleTableSize] = {};
+    WheelAngleEntry m_signAngles[kChartSlots][kAngleTableSize] = {};
+    WheelGeometry m_geometry[kChartSlots] = {};
 
-    bool painting_ = false; ///< set while a paint runs, so a nested paint is skipped
+    bool m_painting = false; ///< set while a paint runs, so a nested paint is skipped
 
-    int aspectCount_ = 0;
-    std::vector<AspectRecord> aspects_; ///< kMaxAspects records, the first aspectCount_ valid
-    AspectPatternArray patterns_;
+    int m_aspectCount = 0;
+    std::vector<AspectRecord> m_aspects; ///< kMaxAspects records, the first m_aspectCount valid
+    AspectPatternArray m_patterns;
 
     wxDECLARE_CLASS(CChartCanvas);
     wxDECLARE_NO_COPY_CLASS(CChartCanvas);

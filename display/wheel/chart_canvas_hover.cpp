@@ -24,13 +24,13 @@ void CopyAngles(const WheelAngleEntry* table, double angles[13])
 
 void CChartCanvas::OnMouseMove(wxMouseEvent& event)
 {
-    const InfoPageKind oldKind = hoverKind_;
-    const ObjectId oldItem = hoveredItem_;
-    const ChartSlot oldSlot = hoveredSlot_;
-    hoveredSlot_ = shownSlotA_;
+    const InfoPageKind oldKind = m_hoverKind;
+    const ObjectId oldItem = m_hoveredItem;
+    const ChartSlot oldSlot = m_hoveredSlot;
+    m_hoveredSlot = m_shownSlotA;
     wxString status;
 
-    const WheelGeometry& g = geometry_[shownSlotA_];
+    const WheelGeometry& g = m_geometry[m_shownSlotA];
     const int cx = g.originX + g.width / 2;
     const int cy = g.originY + g.height / 2;
     const int x = event.GetX();
@@ -40,39 +40,39 @@ void CChartCanvas::OnMouseMove(wxMouseEvent& event)
 
     switch (ClassifyWheelDistance(d, g.outerRadius, g.signInnerRadius, g.aspectRadius)) {
     case WheelRegion::Outside:
-        hoverKind_ = kPageSummary;
-        hoveredItem_ = -1;
+        m_hoverKind = kPageSummary;
+        m_hoveredItem = -1;
         break;
 
     case WheelRegion::SignRing: {
         double angles[13];
-        CopyAngles(signAngles_[shownSlotA_], angles);
+        CopyAngles(m_signAngles[m_shownSlotA], angles);
         const ObjectId sign = ids::kSignFirst - 1 + FindSignOrdinal(angles, angle);
         status = wxGetTranslation(wxString::FromUTF8(GetIdName(sign)));
-        hoverKind_ = kPageSign;
-        hoveredItem_ = sign;
+        m_hoverKind = kPageSign;
+        m_hoveredItem = sign;
         break;
     }
 
     case WheelRegion::PointRing: {
-        hoverKind_ = kPageSummary;
-        hoveredItem_ = -1;
+        m_hoverKind = kPageSummary;
+        m_hoveredItem = -1;
         // The inner (or only) ring first; the outer ring of a two-ring chart
         // only when nothing on the inner one was hit.
-        const int rings = IsSingleWheel(chartMode_) ? 1 : 2;
-        for (int ring = 0; ring < rings && hoveredItem_ == -1; ++ring) {
-            const ChartSlot slot = ring == 0 ? shownSlotA_ : shownSlotB_;
+        const int rings = IsSingleWheel(m_chartMode) ? 1 : 2;
+        for (int ring = 0; ring < rings && m_hoveredItem == -1; ++ring) {
+            const ChartSlot slot = ring == 0 ? m_shownSlotA : m_shownSlotB;
             for (PointIndex i = 0; i < kChartPoints; ++i) {
-                const PointPlacement& box = placement_[slot][i];
-                if (pointRestricted_[slot][i] || !HitBoxContains(box.left, box.top, box.width, box.height, x, y))
+                const PointPlacement& box = m_placement[slot][i];
+                if (m_pointRestricted[slot][i] || !HitBoxContains(box.left, box.top, box.width, box.height, x, y))
                     continue;
                 // Both rings turn with the inner chart's ascendant.
-                const double ascendant = chartSet_.positions[shownSlotA_].cusps[1].longitude;
+                const double ascendant = m_chartSet.positions[m_shownSlotA].cusps[1].longitude;
                 const double longitude = std::fmod(std::fmod(box.trueAngle + ascendant, 360.0) + 360.0, 360.0);
                 status = FormatPointStatus(box.pointId, longitude);
-                hoverKind_ = kPagePoint;
-                hoveredItem_ = box.pointId;
-                hoveredSlot_ = slot;
+                m_hoverKind = kPagePoint;
+                m_hoveredItem = box.pointId;
+                m_hoveredSlot = slot;
                 break;
             }
         }
@@ -81,55 +81,55 @@ void CChartCanvas::OnMouseMove(wxMouseEvent& event)
 
     case WheelRegion::AspectArea: {
         const NearAspects near =
-            FindAspectsNearPointer(aspects_.data(), aspectCount_, patterns_, chartMode_, x, y, aspectSelection_);
+            FindAspectsNearPointer(m_aspects.data(), m_aspectCount, m_patterns, m_chartMode, x, y, m_aspectSelection);
         if (near.count > 0) {
-            hoverKind_ = kPageAspects;
-            hoveredItem_ = kNearAspectsItem;
-            nearAspectCount_ = near.count;
+            m_hoverKind = kPageAspects;
+            m_hoveredItem = kNearAspectsItem;
+            m_nearAspectCount = near.count;
             status = near.status;
             break;
         }
         double angles[13];
-        CopyAngles(houseAngles_[shownSlotA_], angles);
+        CopyAngles(m_houseAngles[m_shownSlotA], angles);
         const int house = FindHouseNumber(angles, angle);
-        const HouseCuspEntry* cusps = chartSet_.positions[shownSlotA_].cusps;
+        const HouseCuspEntry* cusps = m_chartSet.positions[m_shownSlotA].cusps;
         status = FormatHouseStatus(house, cusps[house].longitude, cusps[house % 12 + 1].longitude);
-        hoverKind_ = kPageHouse;
-        hoveredItem_ = ids::kHouseFirst - 1 + house;
+        m_hoverKind = kPageHouse;
+        m_hoveredItem = ids::kHouseFirst - 1 + house;
         break;
     }
     }
 
     // Repaint only when the highlight changes, and on every move near
     // aspects, whose set may change within one hover kind.
-    if (hoverKind_ != oldKind || hoveredItem_ != oldItem || hoveredSlot_ != oldSlot || hoverKind_ == kPageAspects)
+    if (m_hoverKind != oldKind || m_hoveredItem != oldItem || m_hoveredSlot != oldSlot || m_hoverKind == kPageAspects)
         Refresh(false);
-    if (frame_ != nullptr && frame_->GetStatusBar() != nullptr)
-        frame_->SetStatusText(status, 0);
+    if (m_frame != nullptr && m_frame->GetStatusBar() != nullptr)
+        m_frame->SetStatusText(status, 0);
 }
 
 void CChartCanvas::OnLeftDown(wxMouseEvent& event)
 {
     event.Skip(); // keep the default focus handling
-    if (infoPanel_ == nullptr)
+    if (m_infoPanel == nullptr)
         return;
-    if (hoverKind_ != kPageAspects && infoPanel_->IsShowing(hoverKind_, hoveredItem_, hoveredSlot_) == 0)
+    if (m_hoverKind != kPageAspects && m_infoPanel->IsShowing(m_hoverKind, m_hoveredItem, m_hoveredSlot) == 0)
         return;
-    if (hoverKind_ == kPageAspects) {
-        infoPanel_->SetSelectedAspects(nearAspectCount_, aspectSelection_);
-        infoPanel_->SetAspectSortOrder(0, true);
+    if (m_hoverKind == kPageAspects) {
+        m_infoPanel->SetSelectedAspects(m_nearAspectCount, m_aspectSelection);
+        m_infoPanel->SetAspectSortOrder(0, true);
     }
     // A click on nothing brings the panel back to the chart summary.
-    infoPanel_->SetPage(hoverKind_, hoveredItem_, hoveredSlot_);
-    infoPanel_->Refresh(false);
+    m_infoPanel->SetPage(m_hoverKind, m_hoveredItem, m_hoveredSlot);
+    m_infoPanel->Refresh(false);
 }
 
 void CChartCanvas::OnLeaveWindow(wxMouseEvent& event)
 {
     // The wheel is not repainted: a highlight stays until the next paint.
-    hoverKind_ = kPageSummary;
-    hoveredItem_ = -1;
-    hoveredSlot_ = shownSlotA_;
-    if (frame_ != nullptr && frame_->GetStatusBar() != nullptr)
-        frame_->SetStatusText(wxString(), 0);
+    m_hoverKind = kPageSummary;
+    m_hoveredItem = -1;
+    m_hoveredSlot = m_shownSlotA;
+    if (m_frame != nullptr && m_frame->GetStatusBar() != nullptr)
+        m_frame->SetStatusText(wxString(), 0);
 }

@@ -16,6 +16,7 @@
 #include "display/panel/chart_info.h"
 #include "display/glyphs/colours.h"
 #include "display/glyphs/glyph_engine.h"
+#include "display/aspects/aspect_search.h"
 #include "display/aspects/polar_mapping.h"
 #include "display/wheel/wheel_layout.h"
 
@@ -73,9 +74,9 @@ void CChartCanvas::Draw(wxDC& dc)
     // A zero-sized window has nothing to show, and a bitmap of that size is
     // invalid. A paint that arrives while one is running (a message box or
     // a yield inside it) is skipped rather than drawn over a half-made buffer.
-    if (w <= 0 || h <= 0 || painting_)
+    if (w <= 0 || h <= 0 || m_painting)
         return;
-    FlagGuard guard(painting_);
+    FlagGuard guard(m_painting);
 
     wxBitmap buffer(w, h);
     wxMemoryDC memory(buffer);
@@ -87,7 +88,7 @@ void CChartCanvas::Draw(wxDC& dc)
     memory.Clear();
 
     const DrawingSquare square = ComputeDrawingSquare(w, h);
-    DrawChart(memory, square.x, square.y, square.side, square.side, shownSlotA_, shownSlotB_, chartMode_);
+    DrawChart(memory, square.x, square.y, square.side, square.side, m_shownSlotA, m_shownSlotB, m_chartMode);
 
     // One copy of the finished picture, so a repaint never flickers.
     dc.Blit(0, 0, w, h, &memory, 0, 0);
@@ -112,7 +113,7 @@ WheelLayout CChartCanvas::ComputeWheelLayout(int w, int h, bool twoRings) const
 
 void CChartCanvas::StoreWheelGeometry(ChartSlot slot, int x, int y, int w, int h, const WheelLayout& layout)
 {
-    WheelGeometry& g = geometry_[slot];
+    WheelGeometry& g = m_geometry[slot];
     g.originX = x;
     g.originY = y;
     g.width = w;
@@ -126,7 +127,7 @@ void CChartCanvas::DrawSingleWheel(wxDC& dc, int x, int y, int w, int h, ChartSl
 {
     StoreWheelGeometry(slot, x, y, w, h, ComputeWheelLayout(w, h, false));
     DrawZodiac(dc, x, y, w, h, slot, false);
-    const double ascendant = chartSet_.positions[slot].cusps[1].longitude;
+    const double ascendant = m_chartSet.positions[slot].cusps[1].longitude;
     DrawPoints(dc, x, y, w, h, slot, ascendant, false, false, (mode & kViewDispositorsBySign) != 0,
                (mode & kViewDispositorsByHouse) != 0);
     if (mode & kViewAspects)
@@ -138,7 +139,7 @@ void CChartCanvas::DrawSingleWheel(wxDC& dc, int x, int y, int w, int h, ChartSl
     else if (mode & kViewDispositorsByHouse)
         DrawDispositorLines(dc, x, y, w, h, slot, false);
     else
-        aspectCount_ = 0;
+        m_aspectCount = 0;
 }
 
 void CChartCanvas::DrawBiWheel(wxDC& dc, int x, int y, int w, int h, ChartSlot inner, ChartSlot outer,
@@ -147,13 +148,13 @@ void CChartCanvas::DrawBiWheel(wxDC& dc, int x, int y, int w, int h, ChartSlot i
     StoreWheelGeometry(inner, x, y, w, h, ComputeWheelLayout(w, h, true));
     DrawZodiac(dc, x, y, w, h, inner, true);
     // Both rings turn with the inner chart's Ascendant.
-    const double ascendant = chartSet_.positions[inner].cusps[1].longitude;
+    const double ascendant = m_chartSet.positions[inner].cusps[1].longitude;
     DrawPoints(dc, x, y, w, h, inner, ascendant, true, false, false, false);
     DrawPoints(dc, x, y, w, h, outer, ascendant, true, true, false, false);
     if (mode & kViewAspects)
         DrawAspectLines(dc, x, y, w, h, inner, outer, true, false);
     else
-        aspectCount_ = 0;
+        m_aspectCount = 0;
 }
 
 void CChartCanvas::DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot slot, bool twoRings)
@@ -161,7 +162,7 @@ void CChartCanvas::DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
     const WheelLayout l = ComputeWheelLayout(w, h, twoRings);
     const int cx = x + w / 2;
     const int cy = y + h / 2;
-    const ChartPositions& chart = chartSet_.positions[slot];
+    const ChartPositions& chart = m_chartSet.positions[slot];
     const double ascendant = chart.cusps[1].longitude;
 
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
@@ -174,15 +175,15 @@ void CChartCanvas::DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
         dc.SetPen(MakePen(kGrey, 1,
                           angular ? (l.scale == 1 ? wxPENSTYLE_SOLID : wxPENSTYLE_LONG_DASH) : wxPENSTYLE_DOT));
         const double angle = CuspWheelAngle(chart.cusps[house].longitude, ascendant);
-        houseAngles_[slot][house].angle = angle;
-        houseAngles_[slot][house].number = house;
+        m_houseAngles[slot][house].angle = angle;
+        m_houseAngles[slot][house].number = house;
         DrawPolarLine(dc, cx, cy, 0, angular ? l.S / 2 : l.R4, angle, angle);
 
         double next = chart.cusps[house + 1].longitude - ascendant;
         if (next < angle)
             next += 360.0;
         if (l.S > 200) {
-            const bool hovered = hoverKind_ == kPageHouse && hoveredItem_ == ids::kHouseFirst - 1 + house;
+            const bool hovered = m_hoverKind == kPageHouse && m_hoveredItem == ids::kHouseFirst - 1 + house;
             dc.SetPen(MakePen(hovered ? *wxWHITE : kGrey, 1));
             const double middle = std::fmod((angle + next) / 2.0, 360.0);
             if (house < 10) {
@@ -197,12 +198,12 @@ void CChartCanvas::DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
         double signAngle = (house - 1) * 30.0 - ascendant;
         if (signAngle < 0.0)
             signAngle += 360.0;
-        signAngles_[slot][house].angle = signAngle;
-        signAngles_[slot][house].number = house;
+        m_signAngles[slot][house].angle = signAngle;
+        m_signAngles[slot][house].number = house;
         DrawPolarLine(dc, cx, cy, l.S / 2, l.D / 2, signAngle, signAngle);
 
         const ObjectId sign = ids::kSignFirst - 1 + house;
-        dc.SetPen(MakePen(GetIdColour(sign, 255), hoveredItem_ == sign ? 2 : 1));
+        dc.SetPen(MakePen(GetIdColour(sign, 255), m_hoveredItem == sign ? 2 : 1));
         DrawGlyphAt(dc, sign, l.scale, cx, cy, (l.D + l.S) / 4, signAngle + 15.0);
     }
 
@@ -214,7 +215,7 @@ void CChartCanvas::DrawZodiac(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
 
 ObjectId CChartCanvas::DispositorOf(ChartSlot slot, PointIndex index, bool bySign) const
 {
-    const ChartPositions& chart = chartSet_.positions[slot];
+    const ChartPositions& chart = m_chartSet.positions[slot];
     if (index < kComputedPoints) {
         if (bySign)
             return GetSignRuler(ids::kSignFirst + static_cast<int>(NormalizeDegrees(chart.points[index].longitude) / 30.0));
@@ -235,14 +236,13 @@ void CChartCanvas::DrawPoints(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
     const int cy = y + h / 2;
     const int glyphRadius = twoRings && !outerRing ? InnerRingGlyphRadius(l) : l.R3;
     const int pointerStart = glyphRadius - l.G / 2 - 3;
-    const ChartPositions& chart = chartSet_.positions[slot];
+    const ChartPositions& chart = m_chartSet.positions[slot];
 
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        if (pointRestricted_[slot][i])
+        if (m_pointRestricted[slot][i])
             continue;
-        const double longitude =
-            i < kComputedPoints ? chart.points[i].longitude : chart.cusps[i - (kComputedPoints - 1)].longitude;
-        PointPlacement& p = placement_[slot][i];
+        const double longitude = PointLongitude(chart, i);
+        PointPlacement& p = m_placement[slot][i];
         p.trueAngle = p.displayAngle = WheelAngle(longitude, referenceAscendant);
         p.pointId = PointIndexToId(i);
     }
@@ -250,14 +250,14 @@ void CChartCanvas::DrawPoints(wxDC& dc, int x, int y, int w, int h, ChartSlot sl
 
     const bool dispositors = dispositorsBySign || dispositorsByHouse;
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        if (pointRestricted_[slot][i])
+        if (m_pointRestricted[slot][i])
             continue;
-        const PointPlacement& p = placement_[slot][i];
+        const PointPlacement& p = m_placement[slot][i];
         const ObjectId id = p.pointId;
         // Cusp ids double as house items, so a cusp counts as hovered only
         // while a point is hovered.
-        const bool hovered = hoveredItem_ == id && hoveredSlot_ == slot &&
-                             (i < kComputedPoints || hoverKind_ == kPagePoint);
+        const bool hovered = m_hoveredItem == id && m_hoveredSlot == slot &&
+                             (i < kComputedPoints || m_hoverKind == kPagePoint);
         int width = hovered ? 2 : 1;
         if (dispositors && DispositorOf(slot, i, dispositorsBySign) - ids::kPointFirst == i)
             width *= 2; // a point that rules its own sign or house
@@ -276,14 +276,14 @@ void CChartCanvas::SpreadGlyphs(ChartSlot slot, double minimumSeparation)
     double trueAngle[kChartPoints];
     double displayAngle[kChartPoints];
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        trueAngle[i] = placement_[slot][i].trueAngle;
-        displayAngle[i] = placement_[slot][i].displayAngle;
-        if (!pointRestricted_[slot][i])
+        trueAngle[i] = m_placement[slot][i].trueAngle;
+        displayAngle[i] = m_placement[slot][i].displayAngle;
+        if (!m_pointRestricted[slot][i])
             shown.push_back(i);
     }
     SpreadGlyphAngles(shown, trueAngle, displayAngle, minimumSeparation);
     for (int i : shown)
-        placement_[slot][i].displayAngle = displayAngle[i];
+        m_placement[slot][i].displayAngle = displayAngle[i];
 }
 
 void CChartCanvas::DrawAspectLines(wxDC& dc, int x, int y, int w, int h, ChartSlot slotA, ChartSlot slotB,
@@ -292,15 +292,15 @@ void CChartCanvas::DrawAspectLines(wxDC& dc, int x, int y, int w, int h, ChartSl
     const WheelLayout l = ComputeWheelLayout(w, h, twoRings);
     const int cx = x + w / 2;
     const int cy = y + h / 2;
-    const bool patternsView = (chartMode_ & kViewPatterns) != 0;
-    for (int r = 0; r < aspectCount_; ++r) {
-        const AspectRecord& record = aspects_[r];
+    const bool patternsView = (m_chartMode & kViewPatterns) != 0;
+    for (int r = 0; r < m_aspectCount; ++r) {
+        const AspectRecord& record = m_aspects[r];
         if (configurationsOnly && record.configurations.empty())
             continue;
         int width = record.aspect == ids::kAspectFirst ? 2 : 1;
-        if (hoverKind_ == kPageAspects && aspectSelection_[r])
+        if (m_hoverKind == kPageAspects && m_aspectSelection[r])
             width *= 2;
-        const uint8_t intensity = AspectLineIntensity(AspectOrbLimit(orbs_, record.aspect), record.orb, patternsView);
+        const uint8_t intensity = AspectLineIntensity(AspectOrbLimit(m_orbs, record.aspect), record.orb, patternsView);
         dc.SetPen(MakePen(GetAspectColour(record.aspect, intensity), width));
         DrawPolarLine(dc, cx, cy, l.R4, l.R4, record.angleA, record.angleB);
         SetAspectLine(r, cx, cy, l.R4, l.R4);
@@ -312,9 +312,9 @@ void CChartCanvas::DrawDispositorLines(wxDC& dc, int x, int y, int w, int h, Cha
     const WheelLayout l = ComputeWheelLayout(w, h, false);
     const int cx = x + w / 2;
     const int cy = y + h / 2;
-    aspectCount_ = 0;
+    m_aspectCount = 0;
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        if (pointRestricted_[slot][i])
+        if (m_pointRestricted[slot][i])
             continue;
         const ObjectId ruler = DispositorOf(slot, i, bySign);
         if (ruler < ids::kPointFirst || ruler >= ids::kPointFirst + kComputedPoints)
@@ -322,20 +322,20 @@ void CChartCanvas::DrawDispositorLines(wxDC& dc, int x, int y, int w, int h, Cha
         const PointIndex rulerIndex = ruler - ids::kPointFirst;
         // A hidden ruler has no glyph and no fresh placement this paint: its
         // line would end at a stale or empty spot, so it is left out.
-        if (pointRestricted_[slot][rulerIndex])
+        if (m_pointRestricted[slot][rulerIndex])
             continue;
-        const PointPlacement& from = placement_[slot][i];
-        const PointPlacement& to = placement_[slot][rulerIndex];
-        const int width = hoverKind_ == kPageAspects && aspectSelection_[aspectCount_] ? 2 : 1;
+        const PointPlacement& from = m_placement[slot][i];
+        const PointPlacement& to = m_placement[slot][rulerIndex];
+        const int width = m_hoverKind == kPageAspects && m_aspectSelection[m_aspectCount] ? 2 : 1;
         const RgbTriple mean = MeanColour(ColourClassRgb(GetColourClass(from.pointId), 255),
                                           ColourClassRgb(GetColourClass(ruler), 255));
         dc.SetPen(MakePen(wxColour(mean.red, mean.green, mean.blue), width));
         DrawPolarLine(dc, cx, cy, l.R4, l.R4, from.trueAngle, to.trueAngle);
         AddAspect(ids::kDisposits, slot, slot, from.pointId, ruler, from.trueAngle, to.trueAngle, 0.0, -1);
-        SetAspectLine(aspectCount_ - 1, cx, cy, l.R4, l.R4);
+        SetAspectLine(m_aspectCount - 1, cx, cy, l.R4, l.R4);
     }
-    if (infoPanel_)
-        infoPanel_->SetAspectList(aspectCount_, aspects_.data());
+    if (m_infoPanel)
+        m_infoPanel->SetAspectList(m_aspectCount, m_aspects.data());
 }
 
 void CChartCanvas::DrawPolarLine(wxDC& dc, int cx, int cy, double radius1, double radius2, double angle1,
@@ -359,7 +359,7 @@ void CChartCanvas::SetGlyphBox(ChartSlot slot, PointIndex index, int cx, int cy,
 {
     int px = 0, py = 0;
     PolarPoint(cx, cy, angle, radius, &px, &py);
-    PointPlacement& p = placement_[slot][index];
+    PointPlacement& p = m_placement[slot][index];
     p.left = px - width / 2;
     p.top = py - height / 2;
     p.width = width;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "display/glyphs/glyph_engine.h"
+#include "engine/object_ids.h"
 
 namespace {
 
@@ -152,6 +153,43 @@ TEST_F(GlyphTables, IdsReachTheirTableAndIndex)
         ASSERT_TRUE(LookUpGlyph(c.id, table, index)) << c.id;
         EXPECT_EQ(table, c.table) << c.id;
         EXPECT_EQ(index, c.index) << c.id;
+    }
+}
+
+// Every aspect identifier reaches its own mark, looked up by identifier and
+// not by table position: the Novile once drew the biseptile's "bS", the
+// Binovile "tS", the Biseptile "N" and the Triseptile "bN".
+TEST_F(GlyphTables, EveryAspectIdDrawsItsOwnMark)
+{
+    const struct {
+        ObjectId id;
+        const char* text;
+    } cases[] = {
+        {1000, "BL2BUR2FD2GL2HU2EBR3E3"},                    // Conjunction
+        {1001, "BL3BDRFDGLHUEBR2E2BRBU3RFDGLHUE"},           // Opposition
+        {1002, "BH4R8D8L8U8"},                               // Square
+        {1003, "BL4BD2R8H4G4"},                              // Trine
+        {1004, "BLNH3NG3RNU4ND4RNE3F3"},                     // Sextile
+        {1005, "BL4BU2R8BL8BD4E4F4"},                        // Inconjunct
+        {1006, "BL4BU2F4E4BL8BD4R8"},                        // Semisextile
+        {1007, "BR4BU4G8R8"},                                // Semisquare
+        {1008, "BL4R4D4L4U4BR4E4"},                          // Sesquiquadrature
+        {1009, "BLBU3R2F2D2G2L2H2U2E2BR2BD4F3"},             // Quintile: Q
+        {1010, "BL4BU3D6REU2HLBR5BU2R2FD4GL2HU4EBRBD4F2"},   // Biquintile: bQ
+        {1011, "BL2BUL2D2R2D2L2BR5BU6R2FD4GL2HU4EBRBD4F2"},  // Semiquintile: sQ
+        {1012, "BL2BU3BR4BDHL2GDFR2FDGL2H"},                 // Septile: S
+        {1013, "BL2BU3BD6U6DF4DU6"},                         // Novile: N
+        {1014, "BL4BU3D6REU2HLBR4BD4U6DF4DU6"},              // Binovile: bN
+        {1015, "BL4BU3D6REU2HLBR8BUHL2GDFR2FDGL2H"},         // Biseptile: bS
+        {1016, "BL3BU3D5FBL2BU4R2BR6BUHL2GDFR2FDGL2H"},      // Triseptile: tS
+        {1017, "BL2BD3U6G2DR2BR2BD3U6DF4DU6"},               // Quatronovile: 4N
+    };
+    for (const auto& c : cases) {
+        GlyphTableKind table;
+        int index = -1;
+        ASSERT_TRUE(LookUpGlyph(c.id, table, index)) << c.id;
+        EXPECT_EQ(table, GlyphTableKind::Aspects) << GetIdName(c.id);
+        EXPECT_STREQ(GetGlyphText(table, index, false), c.text) << GetIdName(c.id);
     }
 }
 

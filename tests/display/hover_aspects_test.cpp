@@ -81,12 +81,13 @@ TEST(HoverAspects, WhichPointIsNamedFirst)
         EXPECT_EQ(FindAspectsNearPointer(&r, 1, AspectPatternArray(), c.mode, 5, 0, selection).status, c.text)
             << "mode " << c.mode;
     }
-    // A dispositor relation keeps its direction (point, then its ruler):
-    // Mars in Leo and the Sun in Aries must not read alike.
+    // A dispositor relation names the ruler as the one that disposits: Mars
+    // in Leo is disposited by the Sun, the Sun in Aries by Mars, and the two
+    // must not read alike.
     const struct {
         ObjectId point, ruler;
         const char* text;
-    } relations[] = {{10004, 10000, "Mars Disposits Sun"}, {10000, 10004, "Sun Disposits Mars"}};
+    } relations[] = {{10004, 10000, "Sun Disposits Mars"}, {10000, 10004, "Mars Disposits Sun"}};
     for (const auto& c : relations) {
         AspectRecord r = Line(ids::kDisposits, c.point, c.ruler, 0, 0, 10, 0);
         uint8_t selection[1] = {};

@@ -196,3 +196,77 @@ TEST_F(HoverTest, AspectLineIsNamedAndAClickListsTheAspectsNearIt)
     Click();
     EXPECT_EQ(panel->GetPage(), kPageSummary);
 }
+
+// The dispositor views name the ruler as the one that disposits ("Mercury
+// Disposits Uranus" once stood for Uranus ruling Mercury's sign). The
+// fixture's chart, 15 June 2026 10:30 in New York, worked out by hand from
+// its signs and its Placidus houses.
+TEST_F(HoverTest, DispositorLinesNameTheRulerAsTheOneThatDisposits)
+{
+    struct Relation {
+        ObjectId point;
+        ObjectId ruler;
+        const char* status;
+    };
+    const struct {
+        int command;
+        std::vector<Relation> relations;
+    } views[] = {
+        // Sun and Uranus in Gemini, Mercury and Jupiter in Cancer, Venus in
+        // Leo, Mars in Taurus, Saturn and Neptune in Aries, Pluto in
+        // Aquarius, the Node in Pisces.
+        {kCmdViewDispositorsBySign,
+         {{10000, 10002, "Mercury Disposits Sun"},
+          {10002, 10001, "Moon Disposits Mercury"},
+          {10003, 10000, "Sun Disposits Venus"},
+          {10004, 10003, "Venus Disposits Mars"},
+          {10005, 10001, "Moon Disposits Jupiter"},
+          {10007, 10002, "Mercury Disposits Uranus"},
+          {10009, 10007, "Uranus Disposits Pluto"},
+          {10010, 10008, "Neptune Disposits North Node"}}},
+        // Sun, Mars and Uranus in the 10th house, Mercury and Jupiter in the
+        // 11th, Venus in the 12th, Saturn and Neptune in the 8th, Pluto in
+        // the 6th, the Node in the 7th.
+        {kCmdViewDispositorsByHouse,
+         {{10000, 10006, "Saturn Disposits Sun"},
+          {10002, 10007, "Uranus Disposits Mercury"},
+          {10003, 10008, "Neptune Disposits Venus"},
+          {10006, 10009, "Pluto Disposits Saturn"},
+          {10009, 10002, "Mercury Disposits Pluto"},
+          {10010, 10003, "Venus Disposits North Node"}}},
+    };
+    for (const auto& view : views) {
+        SendMenu(view.command);
+        ov_test::PumpEvents(150);
+        int tested = 0;
+        for (const Relation& relation : view.relations) {
+            SCOPED_TRACE(relation.status);
+            int index = -1;
+            for (int i = 0; i < Canvas()->GetAspectCount(); ++i)
+                if (Canvas()->GetAspect(i).pointA == relation.point)
+                    index = i;
+            ASSERT_GE(index, 0) << "no dispositor line from the point";
+            const AspectRecord line = Canvas()->GetAspect(index);
+            ASSERT_EQ(line.aspect, ids::kDisposits);
+            ASSERT_EQ(line.pointB, relation.ruler);
+            // A spot on this line and near no other.
+            wxPoint spot;
+            bool found = false;
+            for (double f = 0.2; f <= 0.8 && !found; f += 0.05) {
+                spot = wxPoint(int(line.x1 + f * (line.x2 - line.x1)), int(line.y1 + f * (line.y2 - line.y1)));
+                found = true;
+                for (int i = 0; i < Canvas()->GetAspectCount() && found; ++i) {
+                    const AspectRecord& r = Canvas()->GetAspect(i);
+                    found = i == index ||
+                            DistanceToAspectLine(r.x1, r.y1, r.x2, r.y2, spot.x, spot.y) > kAspectNearDistance + 2;
+                }
+            }
+            if (!found)
+                continue;
+            ++tested;
+            MoveTo(spot);
+            EXPECT_EQ(Status(), relation.status);
+        }
+        EXPECT_GE(tested, 3) << "too few lines could be reached alone";
+    }
+}

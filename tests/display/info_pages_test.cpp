@@ -341,6 +341,54 @@ TEST(PointPage, RulershipPlaceAndDispositors)
     EXPECT_TRUE(mercury.HasText("text", "Speed: -0.5000"));
 }
 
+// Seconds of 59.5 and more once showed as 60 ("Lat.: 51°39'60"N" in the
+// Davison block); they carry into the minutes, the degrees and the sign.
+TEST(Pages, HalfSecondsBelowAMinuteCarryInsteadOfShowingSixty)
+{
+    InfoPanelState s = MakeState(kChartDavison, 5, 0, 1);
+    // The Davison place is the plain mean of the two birth places.
+    MidpointDms({51, 39, 59.0}, {51, 40, 0.2}, &s.charts.times[5].latitude);
+    MidpointDms({2, 9, 59.0}, {2, 10, 0.2}, &s.charts.times[5].longitude);
+    RecordingWriter summary;
+    DrawSummaryPage(summary, s, 200, 400);
+    EXPECT_TRUE(summary.HasText("text", "Lat.: 51" + kDeg + "40'00\"N\n"));
+    EXPECT_TRUE(summary.HasText("text", "Lon.:  2" + kDeg + "10'00\"E\n"));
+
+    ChartPositions& chart = s.charts.positions[5];
+    PlaceBody(chart, 0, 210.0 + 27.0 + 6.0 / 60 + 59.7 / 3600);   // 27 Scorpio 06'59.7"
+    PlaceBody(chart, 1, 359.0 + 59.0 / 60 + 59.6 / 3600);        // 29 Pisces 59'59.6"
+    chart.cusps[1].longitude = 89.0 + 59.0 / 60 + 59.6 / 3600;  // 29 Gemini 59'59.6"
+    SplitZodiacPosition(chart.cusps[1].longitude, &chart.cusps[1].zodiac, false);
+    const struct {
+        InfoPageKind page;
+        ObjectId item;
+        const char* degrees;
+        ObjectId glyph;
+        const char* minutes;
+    } cases[] = {
+        {kPagePoint, 10000, "27 ", 507, " 07'00\""},
+        {kPagePoint, 10001, " 0 ", 500, " 00'00\""},
+        {kPagePoint, 750, " 0 ", 503, " 00'00\""},
+        {kPageHouse, 750, " 0 ", 503, " 00'00\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        s.SetPage(c.page, c.item, 5);
+        RecordingWriter out;
+        if (c.page == kPagePoint)
+            DrawPointPage(out, s, 200, 400, c.item);
+        else
+            DrawHousePage(out, s, 200, 400, c.item);
+        const RecordingWriter::Call* degrees = out.Find("text", c.degrees);
+        ASSERT_NE(degrees, nullptr);
+        EXPECT_EQ((degrees + 1)->kind, "glyph");
+        EXPECT_EQ((degrees + 1)->a, c.glyph);
+        EXPECT_EQ((degrees + 2)->text.rfind(c.minutes, 0), 0u) << (degrees + 2)->text;
+        for (const auto& text : out.Texts("text"))
+            EXPECT_EQ(text.find("'60\""), std::string::npos) << text;
+    }
+}
+
 TEST(PointPage, NorthNodeLetterOnlyWhenDirect)
 {
     InfoPanelState s = MakeState(kChartNatal, 0, 0, 0);

@@ -202,6 +202,12 @@ TEST(ChartSlots, StartupDefaultsByComputerZone)
         // Honolulu, and the clock must lose the hour with it.
         {"HST10HDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -10, 0, "Honolulu, HI", 21, 18, -157, 52, 6, 30},
         {"UTC0", Utc(2026, 7, 1, 16, 30), 0, 0, "London, England", 51, 40, 0, 0, 16, 30},
+        // Zones past the date line: zone x 15 would be 195 and 210 degrees
+        // east, which no coordinate can hold; they are 165 and 150 west.
+        {"<+11>-11", Utc(2026, 7, 1, 16, 30), 11, 0, "", 30, 0, 165, 0, 3, 30},
+        {"<+13>-13", Utc(2026, 7, 1, 16, 30), 13, 0, "", 30, 0, -165, 0, 5, 30},
+        {"<+14>-14", Utc(2026, 7, 1, 16, 30), 14, 0, "", 30, 0, -150, 0, 6, 30},
+        {"<-11>11", Utc(2026, 7, 1, 16, 30), -11, 0, "", 30, 0, -165, 0, 5, 30},
     };
     for (const Case& c : cases) {
         ZoneScope zone(c.tz);

@@ -9,6 +9,7 @@
 #include "display/aspects/aspect_pattern.h"
 #include "display/aspects/aspect_search.h"
 #include "shell/chart_slots.h"
+#include "tools/support/tool_app.h"
 #include "tools/support/tool_arguments.h"
 
 namespace {
@@ -55,6 +56,7 @@ void DumpAspects(const ChartPositions& chart, bool all)
 
 int main(int argc, char** argv)
 {
+    ExitOnClassLibraryAssert("chartdump");
     int aspects = 0; // 0 none, 1 default, 2 all
     if (argc >= 3 && std::strcmp(argv[argc - 2], "--aspects") == 0) {
         if (std::strcmp(argv[argc - 1], "default") == 0)
@@ -70,7 +72,14 @@ int main(int argc, char** argv)
 
     ChartTimeRecord record;
     int houseSystem = 0, meanNode = 0, meanApogee = 1;
-    const bool ok = ParseMoment(argv + 1, &record) && ParseInt(argv[11], 780, 793, &houseSystem) &&
+    // The house calculation computes 780..792; Gauquelin (793) has 36
+    // sectors, not twelve houses, and would print cusps of zero.
+    if (ParseInt(argv[11], ids::kGauquelin, ids::kGauquelin, &houseSystem)) {
+        std::fprintf(stderr, "chartdump: house system 793 (Gauquelin) has no twelve houses; use 780 to 792\n");
+        return 2;
+    }
+    const bool ok = ParseMoment(argv + 1, &record) &&
+                    ParseInt(argv[11], ids::kHouseSystemFirst, ids::kGauquelin - 1, &houseSystem) &&
                     (argc < 13 || ParseInt(argv[12], 0, 1, &meanNode)) &&
                     (argc < 14 || ParseInt(argv[13], 0, 1, &meanApogee));
     if (!ok)

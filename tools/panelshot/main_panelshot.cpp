@@ -24,6 +24,9 @@ namespace {
 const char kUsage[] = "usage: panelshot OUT.png HEIGHT MODE PAGE ITEM Y M D h m s ZONE DST LAT LON HOUSE "
                       "[Y2 M2 D2 h2 m2 s2 ZONE2 DST2 LAT2 LON2]\n";
 constexpr int kPanelWidth = 200;
+// The drawing surfaces of the toolkit (cairo image surfaces) and X windows
+// hold at most 32767 pixels a side.
+constexpr int kMaxHeight = 32767;
 
 } // namespace
 
@@ -32,8 +35,10 @@ int main(int argc, char** argv)
     if (argc != 17 && argc != 27)
         return Usage(kUsage);
     int height = 0, mode = 0, page = 0, item = 0;
+    if (!ParseSize("panelshot", "HEIGHT", argv[2], kMaxHeight, &height))
+        return Usage(kUsage);
     ChartArguments chartArguments;
-    if (!ParseInt(argv[2], 1, 65536, &height) || !ParseMode(argv[3], &mode) || !ParseInt(argv[4], 0, 4, &page) ||
+    if (!ParseMode(argv[3], &mode) || !ParseInt(argv[4], 0, 4, &page) ||
         !ParseInt(argv[5], -1, 100000, &item) || !ParseChartArguments(argv + 6, argc - 6, &chartArguments))
         return Usage(kUsage);
 

@@ -1,6 +1,7 @@
 #include "tools/support/tool_app.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <wx/app.h>
 #include <wx/bitmap.h>
@@ -20,12 +21,32 @@ public:
     bool OnInit() override { return true; }
 };
 
+const char* g_assertingTool = "tool";
+
+void PrintAssertAndExit(const wxString& file, int line, const wxString& function, const wxString& condition,
+                        const wxString& message)
+{
+    std::fprintf(stderr, "%s: class library assertion failed: %s:%d in %s(): \"%s\"%s%s\n", g_assertingTool,
+                 file.utf8_str().data(), line, function.utf8_str().data(), condition.utf8_str().data(),
+                 message.empty() ? "" : ": ", message.utf8_str().data());
+    std::fflush(stderr);
+    // No clean-up: the failed state may be what any clean-up would touch.
+    std::_Exit(kToolAssertExitCode);
+}
+
 } // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(ToolApp);
 
+void ExitOnClassLibraryAssert(const char* tool)
+{
+    g_assertingTool = tool;
+    wxSetAssertHandler(PrintAssertAndExit);
+}
+
 bool StartToolApp(const char* tool, char** argv)
 {
+    ExitOnClassLibraryAssert(tool);
     wxApp::SetInstance(new ToolApp);
     int wxArgc = 1;
     if (!wxEntryStart(wxArgc, argv)) {

@@ -4,8 +4,17 @@
 class wxBitmap;
 class wxFrame;
 
+/// Exit code of a tool stopped by a failed class-library assertion.
+constexpr int kToolAssertExitCode = 3;
+
+/// From now on a failed class-library assertion prints "<tool>: class
+/// library assertion failed: ..." on standard error and ends the process
+/// with kToolAssertExitCode, instead of opening a dialog nobody answers.
+void ExitOnClassLibraryAssert(const char* tool);
+
 /// Starts the class library with an application object that opens no window,
-/// and the image handlers for writing PNG files. On failure prints
+/// and the image handlers for writing PNG files; assertions end the tool
+/// (ExitOnClassLibraryAssert). On failure prints
 /// "<tool>: cannot start the class library (no display?)" and returns false.
 bool StartToolApp(const char* tool, char** argv);
 

@@ -79,6 +79,14 @@ bool ParseChartArguments(char** arg, int count, ChartArguments* out)
            (!out->hasSecond || ParseMoment(arg + 11, &out->second));
 }
 
+bool ParseSize(const char* tool, const char* name, const char* text, int high, int* out)
+{
+    if (ParseInt(text, 1, high, out))
+        return true;
+    std::fprintf(stderr, "%s: %s must be a whole number of pixels from 1 to %d\n", tool, name, high);
+    return false;
+}
+
 int Usage(const char* usage)
 {
     std::fputs(usage, stderr);

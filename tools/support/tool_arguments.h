@@ -27,3 +27,8 @@ struct ChartArguments {
 bool ParseChartArguments(char** arg, int count, ChartArguments* out);
 /// Prints the usage line to standard error; returns the tools' usage exit code.
 int Usage(const char* usage);
+
+/// A size in pixels from 1 to high. Any other text prints "<tool>: <name>
+/// must be a whole number of pixels from 1 to <high>" and returns false;
+/// the tool then ends with the usage exit code.
+bool ParseSize(const char* tool, const char* name, const char* text, int high, int* out);

@@ -20,6 +20,9 @@ namespace {
 
 const char kUsage[] = "usage: wheelshot OUT.png WIDTH HEIGHT MODE Y M D h m s ZONE DST LAT LON HOUSE "
                       "[Y2 M2 D2 h2 m2 s2 ZONE2 DST2 LAT2 LON2]\n";
+// The bitmap, its image copy and the PNG encoder hold the whole picture
+// several times over: 8192 a side is about a gigabyte in all.
+constexpr int kMaxSide = 8192;
 
 } // namespace
 
@@ -28,9 +31,11 @@ int main(int argc, char** argv)
     if (argc != 16 && argc != 26)
         return Usage(kUsage);
     int width = 0, height = 0, mode = 0;
+    if (!ParseSize("wheelshot", "WIDTH", argv[2], kMaxSide, &width) ||
+        !ParseSize("wheelshot", "HEIGHT", argv[3], kMaxSide, &height))
+        return Usage(kUsage);
     ChartArguments chartArguments;
-    if (!ParseInt(argv[2], 1, 8192, &width) || !ParseInt(argv[3], 1, 8192, &height) || !ParseMode(argv[4], &mode) ||
-        !ParseChartArguments(argv + 5, argc - 5, &chartArguments))
+    if (!ParseMode(argv[4], &mode) || !ParseChartArguments(argv + 5, argc - 5, &chartArguments))
         return Usage(kUsage);
 
     if (!StartChartTool("wheelshot", argv))
