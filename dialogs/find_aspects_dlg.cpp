@@ -88,14 +88,16 @@ CFindAspectsDlg::CFindAspectsDlg(wxWindow* parent, wxWindowID id, const wxString
 
     const wxSize orbSize = TextFieldSizeFor(this, kLongestOrb, kOrbFieldMinWidth);
     auto* orbs = new wxBoxSizer(wxHORIZONTAL);
-    const wxSizerFlags label = wxSizerFlags().CentreVertical();
-    orbs->Add(new wxStaticText(this, wxID_ANY, "With orbs from "), label);
+    const wxSizerFlags centred = wxSizerFlags().CentreVertical();
+    orbs->Add(new wxStaticText(this, wxID_ANY, "With orbs from "), centred);
     orbs->Add(new wxTextCtrl(this, kOrbFrom, wxEmptyString, wxDefaultPosition, orbSize, 0,
-                             wxTextValidator(wxFILTER_NUMERIC, &m_orbFromValue)));
-    orbs->Add(new wxStaticText(this, wxID_ANY, " to "), label);
+                             wxTextValidator(wxFILTER_NUMERIC, &m_orbFromValue)),
+              centred);
+    orbs->Add(new wxStaticText(this, wxID_ANY, " to "), centred);
     orbs->Add(new wxTextCtrl(this, kOrbTo, wxEmptyString, wxDefaultPosition, orbSize, 0,
-                             wxTextValidator(wxFILTER_NUMERIC, &m_orbToValue)));
-    orbs->Add(new wxStaticText(this, wxID_ANY, " degrees"), label);
+                             wxTextValidator(wxFILTER_NUMERIC, &m_orbToValue)),
+              centred);
+    orbs->Add(new wxStaticText(this, wxID_ANY, " degrees"), centred);
 
     auto* sort = new wxBoxSizer(wxHORIZONTAL);
     sort->Add(new wxStaticText(this, wxID_ANY, "Sort by:"), wxSizerFlags().Centre().Border(wxRIGHT, 10));
@@ -117,7 +119,7 @@ CFindAspectsDlg::CFindAspectsDlg(wxWindow* parent, wxWindowID id, const wxString
     if (compact) {
         // Low displays: the sort choice beside the orbs saves a row.
         orbs->AddSpacer(20);
-        orbs->Add(sort);
+        orbs->Add(sort, centred);
     } else {
         content->Add(sort, wxSizerFlags().Centre().Border(wxBOTTOM, 10));
     }
