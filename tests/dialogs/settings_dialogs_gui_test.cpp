@@ -35,9 +35,23 @@ void Press(wxWindow* dialog, int id)
     button->Command(event);
 }
 
-wxCheckBox* Box(wxWindow* dialog, int id) { return wxDynamicCast(dialog->FindWindow(id), wxCheckBox); }
-wxTextCtrl* Field(wxWindow* dialog, int id) { return wxDynamicCast(dialog->FindWindow(id), wxTextCtrl); }
-wxListBox* List(wxWindow* dialog, int id) { return wxDynamicCast(dialog->FindWindow(id), wxListBox); }
+wxCheckBox* Box(wxWindow* d, int id) { return wxDynamicCast(d->FindWindow(id), wxCheckBox); }
+wxTextCtrl* Field(wxWindow* d, int id) { return wxDynamicCast(d->FindWindow(id), wxTextCtrl); }
+wxListBox* List(wxWindow* d, int id) { return wxDynamicCast(d->FindWindow(id), wxListBox); }
+int Selected(wxListBox* list)
+{
+    wxArrayInt items;
+    return list->GetSelections(items);
+}
+/// A click on item i of a list: the selection changes, then the list's event.
+void Click(wxListBox* list, int i, bool select)
+{
+    list->SetSelection(i, select);
+    wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
+    event.SetEventObject(list);
+    event.SetInt(i);
+    list->ProcessWindowEvent(event);
+}
 
 /// Lets each settings dialog really open: the queued step runs inside its
 /// modal loop, then presses OK or Cancel. A dialog still open after OK (its
@@ -45,26 +59,20 @@ wxListBox* List(wxWindow* dialog, int id) { return wxDynamicCast(dialog->FindWin
 /// are recorded and answered with OK.
 class DialogDriver : public wxModalDialogHook {
 public:
-    struct Step {
-        std::function<void(wxDialog&)> fill;
-        int button = wxID_OK;
-    };
-
     DialogDriver() { Register(); }
     ~DialogDriver() override { Unregister(); }
 
     void Queue(std::function<void(wxDialog&)> fill, int button) { steps_.push_back({std::move(fill), button}); }
 
-    wxString title;            ///< caption of the last dialog driven
-    bool stayedOpen = false;   ///< the last OK left the dialog open
-    bool closed = false;       ///< the last dialog's modal loop ended
-    std::vector<wxString> messages;
+    wxString title;          ///< caption of the last dialog driven
+    bool stayedOpen = false; ///< the last OK left the dialog open
+    int messages = 0;
 
 protected:
     int Enter(wxDialog* dialog) override
     {
-        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
-            messages.push_back(box->GetMessage());
+        if (dynamic_cast<wxMessageDialog*>(dialog)) {
+            ++messages;
             return wxID_OK;
         }
         if (steps_.empty()) {
@@ -74,7 +82,7 @@ protected:
         Step step = std::move(steps_.front());
         steps_.pop_front();
         title = dialog->GetTitle();
-        stayedOpen = closed = false;
+        stayedOpen = false;
         dialog->CallAfter([this, dialog, step] {
             step.fill(*dialog);
             Press(dialog, step.button);
@@ -89,13 +97,13 @@ protected:
         });
         return wxID_NONE;
     }
-    void Exit(wxDialog* dialog) override
-    {
-        if (!dynamic_cast<wxMessageDialog*>(dialog))
-            closed = !dialog->IsShown();
-    }
+    void Exit(wxDialog*) override {}
 
 private:
+    struct Step {
+        std::function<void(wxDialog&)> fill;
+        int button;
+    };
     std::deque<Step> steps_;
 };
 
@@ -107,22 +115,20 @@ protected:
         // The fixture's hook answers every dialog without showing it; these
         // tests let the dialogs run for real.
         questions.Unregister();
+        std::memset(R().pointRestricted, 0, sizeof R().pointRestricted);
+        std::memset(R().aspectRestricted, 0, sizeof R().aspectRestricted);
     }
     void TearDown() override
     {
         questions.Register();
         FrameTest::TearDown();
     }
-
-    ChartRestrictions& Restrictions() { return frame->GetRestrictions(); }
+    ChartRestrictions& R() { return frame->GetRestrictions(); }
 
     DialogDriver driver;
 };
 
-// ---------------------------------------------------------------------------
-// Point restrictions
-
-TEST_F(SettingsDialogsTest, RestrictionsGroupButtonsOkAndTheProgressedRows)
+TEST_F(SettingsDialogsTest, RestrictionsGroupButtonsOkCancelAndTheProgressedRows)
 {
     struct Case {
         int command;
@@ -139,24 +145,24 @@ TEST_F(SettingsDialogsTest, RestrictionsGroupButtonsOkAndTheProgressedRows)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
-        ChartRestrictions& r = Restrictions();
-        // Mercury (2) cannot be shown and is restricted; Chiron (12) is
-        // shown; cusps alternate.
-        std::memset(r.pointRestricted, 0, sizeof r.pointRestricted);
+        // Mercury (2) cannot be shown and is restricted; cusps alternate.
+        ChartRestrictions& r = R();
         std::memset(r.unavailable, 0, sizeof r.unavailable);
-        r.pointRestricted[c.row][2] = 1;
-        r.unavailable[c.row][2] = 1;
+        r.pointRestricted[c.row][2] = r.unavailable[c.row][2] = 1;
         for (PointIndex i = 26; i < kChartPoints; i += 2)
             r.pointRestricted[c.row][i] = 1;
         r.pointRestricted[kSlotNativeProgressed][5] = r.pointRestricted[kSlotPartnerProgressed][5] = 1;
         const ChartRestrictions before = r;
 
+        driver.Queue([](wxDialog& d) { Press(&d, 71); Box(&d, 112)->SetValue(true); }, wxID_CANCEL);
+        SendMenu(c.command);
+        EXPECT_EQ(std::memcmp(&before, &r, sizeof r), 0);
+
         driver.Queue(
             [](wxDialog& d) {
-                EXPECT_TRUE(Box(&d, 102)->GetValue());
                 EXPECT_FALSE(Box(&d, 102)->IsEnabled());
-                Press(&d, 70); // All planets
-                Press(&d, 71); // None planets: the disabled Mercury keeps its tick
+                Press(&d, 70); // All planets, then None: the disabled Mercury keeps its tick
+                Press(&d, 71);
                 Press(&d, 92); // Toggle cusps
                 Press(&d, 82); // Toggle minor objects twice: back as they were
                 Press(&d, 82);
@@ -164,185 +170,104 @@ TEST_F(SettingsDialogsTest, RestrictionsGroupButtonsOkAndTheProgressedRows)
             },
             wxID_OK);
         SendMenu(c.command);
-
         EXPECT_EQ(driver.title, c.title);
-        EXPECT_TRUE(driver.closed);
         EXPECT_FALSE(driver.stayedOpen);
-        const ChartRestrictions& after = Restrictions();
         for (PointIndex i = 0; i < kChartPoints; ++i) {
-            SCOPED_TRACE(i);
-            uint8_t expected = before.pointRestricted[c.row][i];
-            if (i < 10)
-                expected = i == 2 ? 1 : 0;
-            else if (i >= 26)
-                expected = !expected;
-            else if (i == 12)
-                expected = 1;
-            EXPECT_EQ(after.pointRestricted[c.row][i], expected);
-            // The wheel and the panel have it at once, without a recalculation.
-            EXPECT_EQ(frame->GetCanvas()->IsPointRestricted(c.row, i), expected);
-            EXPECT_EQ(frame->GetInfoPanel()->IsPointRestricted(c.row, i), expected);
+            const uint8_t old = before.pointRestricted[c.row][i];
+            const uint8_t expected = i < 10 ? i == 2 : i >= 26 ? !old : i == 12 ? 1 : old;
+            EXPECT_EQ(r.pointRestricted[c.row][i], expected) << i;
+            // The wheel has it at once, without a recalculation.
+            EXPECT_EQ(frame->GetCanvas()->IsPointRestricted(c.row, i), expected) << i;
         }
         for (ChartSlot s = 0; s < kChartSlots; ++s) {
-            if (s == c.row)
-                continue;
-            SCOPED_TRACE(s);
-            const auto& expected = s == c.follower ? after.pointRestricted[c.row] : before.pointRestricted[s];
-            EXPECT_EQ(std::memcmp(after.pointRestricted[s], expected, kChartPoints), 0);
+            const uint8_t* expected = s == c.follower ? r.pointRestricted[c.row] : before.pointRestricted[s];
+            if (s != c.row) {
+                EXPECT_EQ(std::memcmp(r.pointRestricted[s], expected, kChartPoints), 0) << s;
+            }
         }
     }
 }
 
-TEST_F(SettingsDialogsTest, RestrictionsCancelKeepsEveryRow)
+TEST_F(SettingsDialogsTest, AspectSettingsOrbsButtonsAndTextsThatAreNoNumbers)
 {
-    const ChartRestrictions before = Restrictions();
-    driver.Queue([](wxDialog& d) { Press(&d, 90); Box(&d, 100)->SetValue(true); }, wxID_CANCEL);
-    SendMenu(kCmdRestrictionsNative);
-    EXPECT_TRUE(driver.closed);
-    EXPECT_EQ(std::memcmp(&before, &Restrictions(), sizeof before), 0);
-
-    // A restricted Sun leaves the natal chart's aspects once confirmed.
-    driver.Queue([](wxDialog& d) { Box(&d, 100)->SetValue(true); }, wxID_OK);
-    SendMenu(kCmdRestrictionsNative);
-    const CChartCanvas* canvas = frame->GetCanvas();
-    ASSERT_GT(canvas->GetAspectCount(), 0);
-    for (int i = 0; i < canvas->GetAspectCount(); ++i) {
-        EXPECT_NE(canvas->GetAspect(i).pointA, ids::kPointFirst);
-        EXPECT_NE(canvas->GetAspect(i).pointB, ids::kPointFirst);
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Aspect settings
-
-TEST_F(SettingsDialogsTest, AspectSettingsOrbsAreReducedAndNonNumbersKeepTheOldOrb)
-{
-    ChartRestrictions& r = Restrictions();
-    for (int k = 0; k < kAspectKinds; ++k) {
-        r.orbs[k] = 6.0;
-        r.aspectRestricted[k] = k == 4;
-    }
+    ChartRestrictions& r = R();
+    for (int k = 0; k < kAspectKinds; ++k)
+        r.orbs[k] = 0.5 + k;
     r.orbs[7] = 7.46; // two decimals, as a configuration file may hold
+    r.aspectRestricted[4] = 1;
+    const ChartRestrictions before = r;
+
+    // The orb buttons act on every field, without bounds; Cancel keeps the orbs.
+    driver.Queue(
+        [](wxDialog& d) {
+            EXPECT_EQ(Field(&d, 207)->GetValue(), "7.5");
+            Press(&d, 73); // +1, *2, /2
+            Press(&d, 75);
+            Press(&d, 76);
+            EXPECT_EQ(Field(&d, 200)->GetValue(), "1.5");
+            EXPECT_EQ(Field(&d, 217)->GetValue(), "18.5");
+        },
+        wxID_CANCEL);
+    SendMenu(kCmdAspectSettings);
+    EXPECT_EQ(std::memcmp(&before, &r, sizeof r), 0);
 
     struct Typed {
         int kind;
         const char* text;
         double stored;
     };
-    const Typed typed[] = {{0, "200", 20.0}, {1, "-2", 178.0}, {2, "180", 0.0},
-                           {3, "", 0.0},     {5, "1e999", 6.0}, {6, "8.5", 8.5}};
+    const Typed typed[] = {{1, "200", 20.0}, {2, "-2", 178.0}, {3, "180", 0.0}, {5, "", 0.0}, {6, "1e999", 6.5}};
     driver.Queue(
         [&](wxDialog& d) {
-            EXPECT_EQ(Field(&d, 207)->GetValue(), "7.5");
-            EXPECT_EQ(Field(&d, 200)->GetValue(), "6.0");
-            EXPECT_TRUE(Box(&d, 104)->GetValue());
+            EXPECT_EQ(Field(&d, 200)->GetValue(), "0.5"); // the stored orbs again
+            Press(&d, 74);                                // -1 on 0.5 shows -0.5
+            EXPECT_EQ(Field(&d, 200)->GetValue(), "-0.5");
             Press(&d, 72); // Toggle every kind
             for (const Typed& t : typed)
                 Field(&d, 200 + t.kind)->SetValue(t.text);
         },
         wxID_OK);
     SendMenu(kCmdAspectSettings);
-
     EXPECT_EQ(driver.title, "Aspect Settings");
-    EXPECT_TRUE(driver.closed);
-    EXPECT_FALSE(driver.stayedOpen) << (driver.messages.empty() ? wxString() : driver.messages.back());
-    for (int k = 0; k < kAspectKinds; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(r.aspectRestricted[k], k == 4 ? 0 : 1);
-        EXPECT_EQ(frame->GetCanvas()->IsAspectRestricted(k), r.aspectRestricted[k]);
-    }
-    for (const Typed& t : typed) {
-        SCOPED_TRACE(t.text);
-        EXPECT_DOUBLE_EQ(r.orbs[t.kind], t.stored);
-        EXPECT_DOUBLE_EQ(frame->GetCanvas()->GetOrb(t.kind), t.stored);
-    }
-    EXPECT_DOUBLE_EQ(r.orbs[7], 7.5); // the shown one-decimal text
-}
-
-TEST_F(SettingsDialogsTest, AspectSettingsOrbButtonsCancelAndRefusedText)
-{
-    ChartRestrictions& r = Restrictions();
+    EXPECT_FALSE(driver.stayedOpen);
     for (int k = 0; k < kAspectKinds; ++k)
-        r.orbs[k] = 0.5 + k;
-    const ChartRestrictions before = r;
+        EXPECT_EQ(frame->GetCanvas()->IsAspectRestricted(k), k == 4 ? 0 : 1) << k;
+    EXPECT_DOUBLE_EQ(frame->GetCanvas()->GetOrb(0), 179.5);
+    EXPECT_DOUBLE_EQ(r.orbs[7], 6.5); // the shown one-decimal text, less one
+    for (const Typed& t : typed)
+        EXPECT_DOUBLE_EQ(frame->GetCanvas()->GetOrb(t.kind), t.stored) << t.text;
 
-    // The orb buttons act on every field, without bounds; Cancel keeps the orbs.
-    driver.Queue(
-        [](wxDialog& d) {
-            Press(&d, 73); // +1
-            Press(&d, 75); // *2
-            Press(&d, 76); // /2
-            EXPECT_EQ(Field(&d, 200)->GetValue(), "1.5");
-            EXPECT_EQ(Field(&d, 217)->GetValue(), "18.5");
-        },
-        wxID_CANCEL);
-    SendMenu(kCmdAspectSettings);
-    EXPECT_TRUE(driver.closed);
-    EXPECT_EQ(std::memcmp(&before, &r, sizeof before), 0);
-
-    // The next run shows the stored orbs again; "-1" on 0.5 gives -0.5,
-    // confirmed as 179.5.
-    driver.Queue(
-        [](wxDialog& d) {
-            EXPECT_EQ(Field(&d, 200)->GetValue(), "0.5");
-            Press(&d, 74);
-            EXPECT_EQ(Field(&d, 200)->GetValue(), "-0.5");
-        },
-        wxID_OK);
-    SendMenu(kCmdAspectSettings);
-    EXPECT_DOUBLE_EQ(r.orbs[0], 179.5);
-    EXPECT_DOUBLE_EQ(r.orbs[1], 0.5);
-
-    // A text the numeric filter refuses keeps the dialog open with a message;
-    // the orbs stay as they were.
+    // A text the numeric filter refuses keeps the dialog open with a message.
     const ChartRestrictions confirmed = r;
-    driver.messages.clear();
     driver.Queue([](wxDialog& d) { Field(&d, 203)->SetValue("nan"); }, wxID_OK);
     SendMenu(kCmdAspectSettings);
     EXPECT_TRUE(driver.stayedOpen);
-    EXPECT_EQ(driver.messages.size(), 1u);
+    EXPECT_EQ(driver.messages, 1);
     EXPECT_EQ(std::memcmp(&confirmed, &r, sizeof r), 0);
 }
 
-// ---------------------------------------------------------------------------
-// Find aspects
-
-TEST_F(SettingsDialogsTest, FindAspectsMirrorsListsInOneWheelAndHandsThePanelTheChoice)
+TEST_F(SettingsDialogsTest, FindAspectsMirroredListsInOneWheelHandThePanelTheChoice)
 {
-    ChartRestrictions& r = Restrictions();
-    std::memset(r.pointRestricted, 0, sizeof r.pointRestricted);
-    std::memset(r.aspectRestricted, 0, sizeof r.aspectRestricted);
-    r.pointRestricted[kSlotNative][1] = 1; // the Moon is not listed
-    r.aspectRestricted[3] = 1;             // nor the fourth aspect kind
-    int listedPoints = 0;
+    R().pointRestricted[kSlotNative][1] = 1; // the Moon is not listed
+    R().aspectRestricted[3] = 1;             // nor the fourth aspect kind
     driver.Queue(
-        [&](wxDialog& d) {
-            wxListBox* a = List(&d, 50);
-            wxListBox* kinds = List(&d, 51);
-            wxListBox* b = List(&d, 52);
-            listedPoints = a->GetCount();
-            EXPECT_EQ(b->GetCount(), a->GetCount());
-            EXPECT_EQ(a->GetString(1), b->GetString(1));
+        [](wxDialog& d) {
+            wxListBox *a = List(&d, 50), *kinds = List(&d, 51), *b = List(&d, 52);
+            EXPECT_EQ(a->GetCount(), kChartPoints - 1u);
+            EXPECT_EQ(b->GetString(1), a->GetString(1));
             EXPECT_EQ(a->FindString(GetIdName(ids::kPointFirst + 1)), wxNOT_FOUND);
             EXPECT_EQ(kinds->FindString(GetIdName(ids::kAspectFirst + 3)), wxNOT_FOUND);
-            wxArrayInt selected;
-            EXPECT_EQ(a->GetSelections(selected), static_cast<int>(a->GetCount()));
-            EXPECT_EQ(Field(&d, 200)->GetValue(), "0.0");
+            EXPECT_EQ(Selected(a), kChartPoints - 1);
             EXPECT_EQ(Field(&d, 201)->GetValue(), "360.0");
 
             Press(&d, 71); // None on the left clears the right as well
-            EXPECT_EQ(b->GetSelections(selected), 0);
+            EXPECT_EQ(Selected(b), 0);
             Press(&d, 82); // Toggle on the aspects stays with the aspects
-            EXPECT_EQ(kinds->GetSelections(selected), 0);
+            EXPECT_EQ(Selected(kinds), 0);
             Press(&d, 80);
-            // A click on the right list's Sun selects it on the left too.
-            b->SetSelection(0);
-            wxCommandEvent click(wxEVT_LISTBOX, 52);
-            click.SetEventObject(b);
-            click.SetInt(0);
-            b->ProcessWindowEvent(click);
+            Click(b, 0, true); // the right list's Sun is selected on the left too
             EXPECT_TRUE(a->IsSelected(0));
-            EXPECT_FALSE(a->IsSelected(2));
+            EXPECT_EQ(Selected(a), 1);
             Field(&d, 200)->SetValue("1.5");
             Field(&d, 201)->SetValue("8");
             for (wxWindow* child : d.GetChildren())
@@ -352,18 +277,15 @@ TEST_F(SettingsDialogsTest, FindAspectsMirrorsListsInOneWheelAndHandsThePanelThe
         wxID_OK);
     SendMenu(kCmdFindAspects);
 
-    EXPECT_TRUE(driver.closed);
     EXPECT_FALSE(driver.stayedOpen);
-    EXPECT_EQ(listedPoints, kChartPoints - 1);
     const CChartInfo* panel = frame->GetInfoPanel();
     const FindAspectsSettings& find = panel->GetState().find;
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(find.pointsA[i], i == 0 ? 1 : 0);
-        EXPECT_EQ(find.pointsB[i], i == 0 ? 1 : 0);
+        EXPECT_EQ(find.pointsA[i], i == 0) << i;
+        EXPECT_EQ(find.pointsB[i], i == 0) << i;
     }
     for (int k = 0; k < kAspectKinds; ++k)
-        EXPECT_EQ(find.aspects[k], k == 3 ? 0 : 1) << k;
+        EXPECT_EQ(find.aspects[k], k != 3) << k;
     EXPECT_DOUBLE_EQ(find.orbFrom, 1.5);
     EXPECT_DOUBLE_EQ(find.orbTo, 8.0);
     EXPECT_EQ(panel->GetListMode(), kListFound | kListSortByFirst);
@@ -373,64 +295,50 @@ TEST_F(SettingsDialogsTest, FindAspectsMirrorsListsInOneWheelAndHandsThePanelThe
 TEST_F(SettingsDialogsTest, FindAspectsListsAreIndependentInTwoRingsAndEveryRunStartsAfresh)
 {
     SendMenu(kCmdViewSynastry);
-    ChartRestrictions& r = Restrictions();
-    std::memset(r.pointRestricted, 0, sizeof r.pointRestricted);
     const ChartSettings& s = frame->GetSettings();
     ASSERT_NE(s.shownB, s.shownC);
-    r.pointRestricted[s.shownB][3] = 1; // inner chart: no Venus
-    r.pointRestricted[s.shownC][4] = 1; // outer chart: no Mars
+    R().pointRestricted[s.shownB][3] = 1; // inner chart: no Venus
+    R().pointRestricted[s.shownC][4] = 1; // outer chart: no Mars
     driver.Queue(
         [](wxDialog& d) {
-            wxListBox* a = List(&d, 50);
-            wxListBox* b = List(&d, 52);
+            wxListBox *a = List(&d, 50), *b = List(&d, 52);
             EXPECT_EQ(a->FindString(GetIdName(ids::kPointFirst + 3)), wxNOT_FOUND);
-            EXPECT_NE(a->FindString(GetIdName(ids::kPointFirst + 4)), wxNOT_FOUND);
-            EXPECT_NE(b->FindString(GetIdName(ids::kPointFirst + 3)), wxNOT_FOUND);
             EXPECT_EQ(b->FindString(GetIdName(ids::kPointFirst + 4)), wxNOT_FOUND);
+            EXPECT_NE(b->FindString(GetIdName(ids::kPointFirst + 3)), wxNOT_FOUND);
             Press(&d, 71); // None on the left leaves the right alone
-            wxArrayInt selected;
-            EXPECT_EQ(b->GetSelections(selected), static_cast<int>(b->GetCount()));
-            b->SetSelection(0, false);
-            wxCommandEvent click(wxEVT_LISTBOX, 52);
-            click.SetEventObject(b);
-            b->ProcessWindowEvent(click);
-            EXPECT_EQ(a->GetSelections(selected), 0);
+            EXPECT_EQ(Selected(b), static_cast<int>(b->GetCount()));
+            Click(b, 0, false);
+            EXPECT_EQ(Selected(a), 0);
             Field(&d, 201)->SetValue("12.25");
         },
         wxID_OK);
     SendMenu(kCmdFindAspects);
     const FindAspectsSettings& find = frame->GetInfoPanel()->GetState().find;
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(find.pointsA[i], 0); // every item deselected: all zero
-        EXPECT_EQ(find.pointsB[i], i == 0 || i == 4 ? 0 : 1);
+        EXPECT_EQ(find.pointsA[i], 0) << i; // every item deselected: all zero
+        EXPECT_EQ(find.pointsB[i], i != 0 && i != 4) << i;
     }
     EXPECT_DOUBLE_EQ(find.orbTo, 12.25);
     EXPECT_EQ(frame->GetInfoPanel()->GetListMode(), kListFound | kListSortByOrb);
 
-    // The next run: every item selected again, the full range shown. An
+    // The next run selects everything again and shows the full range. An
     // upper orb that is no finite number keeps the one handed on before.
     driver.Queue(
         [](wxDialog& d) {
-            wxArrayInt selected;
-            EXPECT_EQ(List(&d, 50)->GetSelections(selected), static_cast<int>(List(&d, 50)->GetCount()));
+            EXPECT_EQ(Selected(List(&d, 50)), static_cast<int>(List(&d, 50)->GetCount()));
             EXPECT_EQ(Field(&d, 201)->GetValue(), "360.0");
             Field(&d, 201)->SetValue("1e999");
         },
         wxID_OK);
     SendMenu(kCmdFindAspects);
     EXPECT_FALSE(driver.stayedOpen);
-    EXPECT_DOUBLE_EQ(frame->GetInfoPanel()->GetState().find.orbTo, 12.25);
-    EXPECT_EQ(frame->GetInfoPanel()->GetState().find.pointsA[0], 1);
+    EXPECT_DOUBLE_EQ(find.orbTo, 12.25);
+    EXPECT_EQ(find.pointsA[0], 1);
 
-    // Cancel leaves the panel's settings alone.
     driver.Queue([](wxDialog& d) { Field(&d, 200)->SetValue("5"); }, wxID_CANCEL);
     SendMenu(kCmdFindAspects);
-    EXPECT_DOUBLE_EQ(frame->GetInfoPanel()->GetState().find.orbFrom, 0.0);
+    EXPECT_DOUBLE_EQ(find.orbFrom, 0.0);
 }
-
-// ---------------------------------------------------------------------------
-// Layouts
 
 /// Top-left corner of a child in the dialog, through any static boxes.
 wxPoint At(wxWindow* dialog, int id)
@@ -448,32 +356,26 @@ TEST_F(SettingsDialogsTest, CompactLayoutsAndOrbFieldsWideEnoughForTheirValues)
         auto* points = new CInputRestrictionsDlg(frame, wxID_ANY, "Restrictions", compact);
         auto* aspects = new CInputAspectRestrictionsDlg(frame, wxID_ANY, "Aspect Settings", compact);
         auto* find = new CFindAspectsDlg(frame, wxID_ANY, "Find Aspects", compact);
-        for (wxDialog* d : {static_cast<wxDialog*>(points), static_cast<wxDialog*>(aspects),
-                            static_cast<wxDialog*>(find)}) {
-            d->Show();
-            // OK is the default button of each.
-            EXPECT_EQ(d->GetDefaultItem(), d->FindWindow(wxID_OK));
-        }
-        ov_test::PumpEvents(100);
+        const wxDialog* all[] = {points, aspects, find};
+        for (const wxDialog* d : all)
+            EXPECT_EQ(d->GetDefaultItem(), d->FindWindow(wxID_OK)); // OK is the default button
 
         // Minor objects: one column of 16, or columns of points 10..17 and 18..25.
         EXPECT_EQ(At(points, 118).x > At(points, 117).x, compact);
         EXPECT_EQ(At(points, 118).y == At(points, 110).y, compact);
-        // Aspects: one grid of 18 rows, or two grids of nine side by side.
+        // Aspects: one grid of 18 rows, or two grids of nine side by side;
+        // the buttons close the last grid.
         EXPECT_EQ(At(aspects, 109).x > At(aspects, 108).x, compact);
         EXPECT_EQ(At(aspects, 109).y == At(aspects, 100).y, compact);
-        // The buttons close the last grid.
         EXPECT_GT(At(aspects, 70).y, At(aspects, 117).y);
-        EXPECT_GT(At(aspects, 70).x, compact ? At(aspects, 108).x : -1);
+        EXPECT_EQ(At(aspects, 70).x > At(aspects, 208).x, compact);
         // Find aspects: shorter lists, the sort choice beside the orbs.
-        EXPECT_EQ(find->FindWindow(50)->GetSize().y <= 150, compact);
-        wxRadioButton* orbRadio = nullptr;
-        for (wxWindow* child : find->GetChildren())
-            if (auto* radio = wxDynamicCast(child, wxRadioButton); radio && radio->GetLabel() == "Orb")
-                orbRadio = radio;
-        ASSERT_NE(orbRadio, nullptr);
-        const int radioTop = orbRadio->GetPosition().y;
-        EXPECT_EQ(radioTop < At(find, 201).y + find->FindWindow(201)->GetSize().y, compact);
+        EXPECT_EQ(find->FindWindow(50)->GetSize().y, compact ? 150 : 200);
+        for (wxWindow* child : find->GetChildren()) {
+            if (auto* radio = wxDynamicCast(child, wxRadioButton); radio && radio->GetLabel() == "Orb") {
+                EXPECT_EQ(radio->GetPosition().y < At(find, 201).y + find->FindWindow(201)->GetSize().y, compact);
+            }
+        }
 
         // Every orb field shows its longest value whole, frame and padding
         // included, in the dialog's font.
@@ -481,10 +383,8 @@ TEST_F(SettingsDialogsTest, CompactLayoutsAndOrbFieldsWideEnoughForTheirValues)
             wxWindow* field = aspects->FindWindow(200 + k);
             EXPECT_GE(field->GetSize().x, field->GetTextExtent("-179.5").x + 16) << k;
         }
-        for (int id : {200, 201}) {
-            wxWindow* field = find->FindWindow(id);
-            EXPECT_GE(field->GetSize().x, field->GetTextExtent("360.0").x + 16) << id;
-        }
+        for (int id : {200, 201})
+            EXPECT_GE(find->FindWindow(id)->GetSize().x, find->FindWindow(id)->GetTextExtent("360.0").x + 16);
         for (wxDialog* d : {static_cast<wxDialog*>(points), static_cast<wxDialog*>(aspects),
                             static_cast<wxDialog*>(find)})
             d->Destroy();
