@@ -20,6 +20,13 @@ constexpr int GroupButtonId(int group, GroupAction action) { return 70 + 10 * gr
 /// The group and action of a group button's identifier; false for any other id.
 bool SplitGroupButtonId(int id, int* group, GroupAction* action);
 
+/// A choice's state after a group button: All sets it, None clears it,
+/// Toggle inverts it.
+constexpr bool ApplyGroupAction(GroupAction action, bool current)
+{
+    return action == kGroupAll ? true : action == kGroupNone ? false : !current;
+}
+
 /// The size of a text field that shows `longest` whole in the window's font,
 /// never narrower than minWidth.
 wxSize TextFieldSizeFor(wxWindow* window, const wxString& longest, int minWidth = 0);

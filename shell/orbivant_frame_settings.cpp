@@ -5,14 +5,32 @@
 
 #include "dialogs/calculation_settings_dialog.h"
 #include "dialogs/dialog_layout.h"
+#include "dialogs/find_aspects_dlg.h"
+#include "display/panel/chart_info.h"
 
 void OrbivantFrame::CreateSettingsDialogs()
 {
+    m_findAspectsDlg = new CFindAspectsDlg(this, wxID_ANY, wxGetTranslation("Find Aspects"), IsCompactDisplay(550));
     m_calculationSettingsDlg = new CCalculationSettingsDlg(this, wxID_ANY, wxGetTranslation("Calculation Settings"),
                                                            IsCompactDisplay(550));
 }
 
-void OrbivantFrame::RunFindAspectsDialog() {}
+void OrbivantFrame::RunFindAspectsDialog()
+{
+    // One wheel: both sides are the same chart. Two rings: the inner chart
+    // on the left, the outer on the right.
+    const bool oneChart = IsSingleWheel(m_settings.chartType);
+    const ChartSlot slotA = oneChart ? m_settings.shownA : m_settings.shownB;
+    const ChartSlot slotB = oneChart ? m_settings.shownA : m_settings.shownC;
+    m_findAspectsDlg->Refill(m_restrictions.pointRestricted[slotA], m_restrictions.pointRestricted[slotB],
+                             m_restrictions.aspectRestricted, oneChart);
+    if (m_findAspectsDlg->ShowModal() == wxID_OK) {
+        const FindAspectsSettings find = m_findAspectsDlg->GetSettings(m_info->GetState().find);
+        m_info->SetFindSettings(find.pointsA, find.pointsB, find.aspects, find.bothPoints, find.orbFrom, find.orbTo);
+        m_info->SetAspectSortOrder(m_findAspectsDlg->GetSortMode(), true);
+    }
+    SetFocus();
+}
 
 void OrbivantFrame::RunCalculationSettingsDialog()
 {
@@ -34,5 +52,12 @@ void OrbivantFrame::RunCalculationSettingsDialog()
     UpdateDisplay(ChartDisplayUpdate::AfterCalculationChange());
 }
 
-void OrbivantFrame::OnFindAspects(wxCommandEvent&) {}
-void OrbivantFrame::OnCalculationSettings(wxCommandEvent&) { RunCalculationSettingsDialog(); }
+void OrbivantFrame::OnFindAspects(wxCommandEvent&)
+{
+    RunFindAspectsDialog();
+}
+
+void OrbivantFrame::OnCalculationSettings(wxCommandEvent&)
+{
+    RunCalculationSettingsDialog();
+}
