@@ -1,14 +1,18 @@
 #include "files/coordinate_text.h"
 
-#include <clocale>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <langinfo.h>
 #include <locale.h>
+#include <string>
+#include <time.h>
+#include <vector>
 
 #include <wx/arrstr.h>
-#include <wx/datetime.h>
 #include <wx/strconv.h>
 
 namespace {
@@ -18,28 +22,48 @@ bool IsLetter(wxChar c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'
 wxChar ToUpper(wxChar c) { return (c >= 'a' && c <= 'z') ? wxChar(c - 'a' + 'A') : c; }
 bool SameLetter(wxChar a, wxChar b) { return ToUpper(a) == ToUpper(b); }
 bool IsBlank(wxChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsSign(wxChar c) { return c == '+' || c == '-'; }
+wxString Trimmed(const wxString& text) { return wxString(text).Trim(true).Trim(false); }
 
-/// Appends a digit to a number kept reduced modulo m. Reducing as we go gives
-/// the exact remainder of any digit string and never overflows.
-int32_t AddDigitModulo(int32_t value, wxChar digit, int32_t m) { return (value * 10 + (digit - '0')) % m; }
+// Coordinate pieces are read up to this value and no further: anything above
+// it is out of range anyway, and a long digit string cannot overflow.
+constexpr int32_t kNumberCap = 1000000;
+int32_t AddDigit(int32_t value, wxChar digit) { return std::min(value * 10 + (digit - '0'), kNumberCap); }
 
-/// The leading whole number of a piece (blanks and a sign allowed before it,
-/// reading stops at the first non-digit), as a remainder modulo m that keeps
-/// the number's sign. No digits read as 0.
-int32_t LeadingNumberModulo(const wxString& piece, int32_t m)
+/// The leading whole number of a colon piece: blanks, then digits up to the
+/// first non-digit. No digits read as 0.
+int32_t LeadingNumber(const wxString& piece)
 {
     size_t i = 0;
     while (i < piece.length() && IsBlank(piece[i]))
         ++i;
-    int sign = 1;
-    if (i < piece.length() && (piece[i] == '+' || piece[i] == '-')) {
-        sign = piece[i] == '-' ? -1 : 1;
-        ++i;
-    }
     int32_t value = 0;
     for (; i < piece.length() && IsDigit(piece[i]); ++i)
-        value = AddDigitModulo(value, piece[i], m);
-    return sign * value;
+        value = AddDigit(value, piece[i]);
+    return value;
+}
+
+/// Whole degrees, minutes and seconds that name a point on the globe: up to
+/// 90 (latitudes) or 180 (longitudes) and no further, minutes and seconds
+/// under 60. Anything else would be written back as a different place.
+bool InRange(int32_t degrees, int32_t minutes, int32_t seconds, bool longitude)
+{
+    const int32_t limit = longitude ? 180 : 90;
+    if (minutes >= 60 || seconds >= 60 || degrees > limit)
+        return false;
+    return degrees < limit || (minutes == 0 && seconds == 0);
+}
+
+/// Stores the unsigned parts in angle, the sign on the first non-zero one.
+void StoreAngle(int32_t degrees, int32_t minutes, int32_t seconds, bool negative, DmsAngle* angle)
+{
+    DmsAngle result;
+    result.degrees = degrees;
+    result.minutes = minutes;
+    result.seconds = seconds;
+    if (negative)
+        NegateDms(&result);
+    *angle = result;
 }
 
 /// The user's locale for dates and times, chosen as the C runtime chooses
@@ -85,16 +109,72 @@ public:
     {
         char buffer[256];
         const size_t length = strftime(buffer, sizeof buffer, format, &moment);
-        buffer[length] = '\0';
-        const char* codeset = m_locale ? nl_langinfo_l(CODESET, m_locale) : "ANSI_X3.4-1968";
-        if (wxString(codeset).Upper() == "UTF-8")
-            return wxString::FromUTF8(buffer, length);
-        wxCSConv conv(codeset);
-        wxString text(buffer, conv, length);
-        return text.empty() && length ? wxString::FromAscii(buffer, length) : text;
+        return Decode(buffer, length);
+    }
+
+    /// The month names of the locale for month 1..12 (long and short, in
+    /// both grammatical forms where the language has two), lower case.
+    std::vector<wxString> MonthNames(int month) const
+    {
+        std::vector<wxString> names;
+        if (!m_locale)
+            return names;
+        const int index = month - 1;
+        for (nl_item item : {nl_item(MON_1 + index), nl_item(ABMON_1 + index), nl_item(ALTMON_1 + index),
+                             nl_item(_NL_ABALTMON_1 + index)}) {
+            const char* name = nl_langinfo_l(item, m_locale);
+            const wxString text = Trimmed(Decode(name, strlen(name))).Lower();
+            if (!text.empty())
+                names.push_back(text);
+        }
+        return names;
+    }
+
+    /// Reads the whole text as the locale's clock form ("%X", which gives
+    /// "15時04分09秒" in Japanese or "03:04:09 PM" in American English).
+    bool ReadLocalTime(const wxString& text, int* hour, int* minute, int* second) const
+    {
+        const std::string bytes = Encode(text);
+        if (bytes.empty() || !m_locale)
+            return false;
+        struct tm moment = {};
+        const char* end = strptime_l(bytes.c_str(), "%X", &moment, m_locale);
+        if (end != bytes.c_str() + bytes.size())
+            return false;
+        if (moment.tm_hour < 0 || moment.tm_hour > 23 || moment.tm_min < 0 || moment.tm_min > 59 ||
+            moment.tm_sec < 0 || moment.tm_sec > 59)
+            return false;
+        *hour = moment.tm_hour;
+        *minute = moment.tm_min;
+        *second = moment.tm_sec;
+        return true;
     }
 
 private:
+    bool IsUtf8() const { return wxString(Codeset()).Upper() == "UTF-8"; }
+    const char* Codeset() const { return m_locale ? nl_langinfo_l(CODESET, m_locale) : "ANSI_X3.4-1968"; }
+
+    wxString Decode(const char* bytes, size_t length) const
+    {
+        if (IsUtf8())
+            return wxString::FromUTF8(bytes, length);
+        wxCSConv conv(Codeset());
+        wxString text(bytes, conv, length);
+        return text.empty() && length ? wxString::FromAscii(bytes, length) : text;
+    }
+
+    /// The text in the locale's codeset; empty when it cannot be written in it.
+    std::string Encode(const wxString& text) const
+    {
+        if (IsUtf8()) {
+            const wxScopedCharBuffer bytes = text.utf8_str();
+            return std::string(bytes.data(), bytes.length());
+        }
+        wxCSConv conv(Codeset());
+        const wxCharBuffer bytes = text.mb_str(conv);
+        return bytes.data() ? std::string(bytes.data(), bytes.length()) : std::string();
+    }
+
     locale_t m_locale = nullptr;
     locale_t m_previous = nullptr;
 };
@@ -112,145 +192,226 @@ struct tm MakeTm(int year, int month, int day, int hour, int minute, int second)
     return moment;
 }
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-int MonthLength(int month, int year)
-{
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-/// A whole, optionally signed, number filling the whole token.
-bool ReadSignedNumber(const wxString& token, long* value)
-{
-    size_t i = (token.length() > 1 && (token[0] == '-' || token[0] == '+')) ? 1 : 0;
-    if (i >= token.length() || token.length() - i > 9)
-        return false;
-    for (size_t k = i; k < token.length(); ++k)
-        if (!IsDigit(token[k]))
-            return false;
-    return token.ToLong(value);
-}
-
-/// 1..12 for an English month name or its first three letters, else 0.
-int ReadMonthName(const wxString& token)
+/// 1..12 for an English month name or its first three letters or more,
+/// else 0. Astrolog writes these in every language.
+int EnglishMonth(const wxString& lower)
 {
     static const char* const kMonths[12] = {"january", "february", "march", "april", "may", "june",
                                             "july", "august", "september", "october", "november",
                                             "december"};
-    const wxString lower = token.Lower();
     if (lower.length() < 3)
         return 0;
     for (int m = 0; m < 12; ++m) {
         const wxString name(kMonths[m]);
-        if (lower == name || (lower.length() <= name.length() && name.StartsWith(lower)))
+        if (lower.length() <= name.length() && name.StartsWith(lower))
             return m + 1;
     }
     return 0;
 }
 
-enum class DateRead { NotThisForm, Invalid, Ok };
-
-/// Day-month-year and month-day-year with a month name, or three numbers as
-/// month day year (day first when the first number cannot be a month). The
-/// year keeps its sign, which the class library's parser drops.
-DateRead ReadDateTokens(const wxString& text, int* month, int* day, int* year)
+/// 1..12 for a month name of the user's language or of English (any case,
+/// a final full stop ignored), else 0.
+int ReadMonthName(const wxString& word, const ScopedTimeLocale& locale)
 {
-    wxArrayString tokens;
+    wxString lower = word.Lower();
+    if (lower.EndsWith("."))
+        lower.RemoveLast();
+    if (lower.empty())
+        return 0;
+    for (int m = 1; m <= 12; ++m)
+        for (wxString name : locale.MonthNames(m)) {
+            if (name.EndsWith("."))
+                name.RemoveLast();
+            if (name == lower)
+                return m;
+        }
+    return EnglishMonth(lower);
+}
+
+/// One number or month name of a date text.
+struct DateItem {
+    int month = 0;          ///< 1..12 for a month name, 0 for a number
+    long value = 0;
+    int digits = 0;
+    bool hasSign = false;
+    bool negative = false;
+    bool hasSuffix = false; ///< "25th", "6." (only a day may have one)
+};
+
+// Nine digits always fit a long; a longer year is no date this program can
+// hold, and it is refused instead of being wrapped into some other year.
+constexpr size_t kMaxDigits = 9;
+
+/// Reads digits from text at i into item; false when there are none or too many.
+bool ReadDigits(const wxString& text, size_t* i, DateItem* item)
+{
+    const size_t start = *i;
+    while (*i < text.length() && IsDigit(text[*i]))
+        ++*i;
+    const size_t count = *i - start;
+    if (count == 0 || count > kMaxDigits)
+        return false;
+    item->digits = int(count);
+    item->value = std::strtol(text.Mid(start, count).utf8_str(), nullptr, 10);
+    return true;
+}
+
+/// A whole word that is a number: a sign, digits, and an ordinal suffix
+/// ("1st", "25th") or a full stop ("6.").
+bool ReadNumberWord(const wxString& word, DateItem* item)
+{
+    size_t i = 0;
+    if (word.length() > 1 && IsSign(word[0])) {
+        item->hasSign = true;
+        item->negative = word[0] == '-';
+        ++i;
+    }
+    if (!ReadDigits(word, &i, item))
+        return false;
+    const wxString suffix = word.Mid(i).Lower();
+    if (suffix.empty())
+        return true;
+    item->hasSuffix = suffix == "." || suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th";
+    return item->hasSuffix;
+}
+
+/// Three numbers joined by one separator: "12/30/2011", "6.12.2026",
+/// "2026-12-06", "-500/12/06", "5/7/-4346". A sign may stand only where a year
+/// can (first or last), and never after the "-" separator.
+bool ReadNumberGroup(const wxString& word, DateItem items[3], wxChar* separator)
+{
+    size_t i = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0) {
+            if (i >= word.length() || (k == 1 && wxString("/.-").find(word[i]) == wxString::npos) ||
+                (k == 2 && word[i] != *separator))
+                return false;
+            *separator = word[i++];
+        }
+        const bool signAllowed = k == 0 || (k == 2 && *separator != '-');
+        if (signAllowed && i + 1 < word.length() && IsSign(word[i]) && IsDigit(word[i + 1])) {
+            items[k].hasSign = true;
+            items[k].negative = word[i] == '-';
+            ++i;
+        }
+        if (!ReadDigits(word, &i, &items[k]))
+            return false;
+    }
+    return i == word.length();
+}
+
+/// Reads a whole date text: a day, a month (a name or a number) and a year,
+/// each exactly once, nothing left over. The year keeps its sign.
+bool ReadDate(const wxString& text, int* month, int* day, int* year)
+{
+    const ScopedTimeLocale locale; // month names in the user's language
+    wxArrayString words;
     wxString current;
-    for (wxChar c : text) {
+    for (wxChar c : Trimmed(text)) {
         if (IsBlank(c) || c == ',') {
             if (!current.empty())
-                tokens.push_back(current);
+                words.push_back(current);
             current.clear();
         } else {
             current += c;
         }
     }
     if (!current.empty())
-        tokens.push_back(current);
-    const bool yearFirst = tokens.size() == 1;
-    if (yearFirst) {
-        // Year-month-day ("2026-12-06", "-500-03-01"): the library parser
-        // reads an impossible month there as a day.
-        const wxString& token = tokens[0];
-        const size_t signLength = (token.StartsWith("-") || token.StartsWith("+")) ? 1 : 0;
-        wxArrayString parts = wxSplit(token.Mid(signLength), '-', '\0');
-        if (parts.size() != 3 || parts[1].length() > 2 || parts[2].length() > 2)
-            return DateRead::NotThisForm;
-        parts[0] = token.Left(signLength) + parts[0];
-        tokens = parts;
-        std::swap(tokens[0], tokens[2]);
-        std::swap(tokens[0], tokens[1]); // month day year
-    }
-    if (tokens.size() != 3)
-        return DateRead::NotThisForm;
+        words.push_back(current);
 
-    long n0 = 0, n1 = 0, n2 = 0;
-    const bool num0 = ReadSignedNumber(tokens[0], &n0);
-    const bool num1 = ReadSignedNumber(tokens[1], &n1);
-    if (!ReadSignedNumber(tokens[2], &n2)) {
-        // A year too long to hold is no date; the library parser would
-        // make some other year of it.
-        const wxString digits = tokens[2].Mid(tokens[2].StartsWith("-") || tokens[2].StartsWith("+") ? 1 : 0);
-        return !digits.empty() && digits.find_first_not_of("0123456789") == wxString::npos ? DateRead::Invalid
-                                                                                         : DateRead::NotThisForm;
-    }
-    long m = 0, d = 0;
-    if (num0 && num1) {
-        m = n0;
-        d = n1;
-        if (m > 12 && d <= 12 && !yearFirst)
-            std::swap(m, d);
-    } else if (num0 && ReadMonthName(tokens[1])) {
-        d = n0;
-        m = ReadMonthName(tokens[1]);
-    } else if (num1 && ReadMonthName(tokens[0])) {
-        m = ReadMonthName(tokens[0]);
-        d = n1;
+    DateItem items[3];
+    wxChar separator = ' ';
+    if (words.size() == 1) {
+        if (!ReadNumberGroup(words[0], items, &separator))
+            return false;
+    } else if (words.size() == 3) {
+        for (int k = 0; k < 3; ++k) {
+            // A word of digits is a number even where a language's month
+            // names are digits too; "12月" is a month name.
+            if (ReadNumberWord(words[k], &items[k]))
+                continue;
+            items[k] = DateItem();
+            items[k].month = ReadMonthName(words[k], locale);
+            if (!items[k].month)
+                return false;
+        }
     } else {
-        return DateRead::NotThisForm;
+        return false;
     }
-    if (m < 1 || m > 12 || d < 1 || d > MonthLength(int(m), int(n2)))
-        return DateRead::Invalid;
-    *month = int(m);
-    *day = int(d);
-    *year = int(n2);
-    return DateRead::Ok;
+
+    const DateItem* d = nullptr;
+    const DateItem* m = nullptr;
+    const DateItem* y = nullptr;
+    if (items[1].month && !items[0].month && !items[2].month) {
+        d = &items[0], m = &items[1], y = &items[2]; // 6 December 2026
+    } else if (items[0].month && !items[1].month && !items[2].month) {
+        m = &items[0], d = &items[1], y = &items[2]; // December 6, 2026
+    } else if (!items[0].month && !items[1].month && !items[2].month) {
+        if (items[0].hasSign || items[0].digits > 2)
+            y = &items[0], m = &items[1], d = &items[2]; // 2026-12-06
+        else if (separator == '.')
+            d = &items[0], m = &items[1], y = &items[2]; // 6.12.2026
+        else if (items[0].value > 12 && items[1].value <= 12)
+            d = &items[0], m = &items[1], y = &items[2]; // 30 12 2011
+        else
+            m = &items[0], d = &items[1], y = &items[2]; // 12 30 2011, as Astrolog writes
+    } else {
+        return false;
+    }
+    if (d->hasSign || m->hasSign || m->hasSuffix || y->hasSuffix)
+        return false;
+    const long monthNumber = m->month ? m->month : m->value;
+    const long yearNumber = y->negative ? -y->value : y->value;
+    if (monthNumber < 1 || monthNumber > 12 || d->value < 1 ||
+        d->value > DaysInMonth(int(monthNumber), int(yearNumber)))
+        return false;
+    *month = int(monthNumber);
+    *day = int(d->value);
+    *year = int(yearNumber);
+    return true;
 }
 
-/// h:mm[:ss[.fff]] with an optional am/pm (a.m./p.m.) marker, or a bare hour
-/// with a marker ("7pm"). The class library's parser takes "3:04:09pm" and
-/// "7pm" for morning times, so this comes first.
+enum class DateRead { NotThisForm, Invalid, Ok };
+
+/// h:mm[:ss[.fff]] or h.mm[.ss] with an optional am/pm (a.m./p.m.) marker,
+/// with or without a blank ("3:04:09pm", as Astrolog writes), a bare hour
+/// with a marker ("7pm"), "noon" and "midnight". The whole text must be read.
 DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second)
 {
-    const wxString t = wxString(text).Trim(true).Trim(false);
+    const wxString t = Trimmed(text);
+    if (t.CmpNoCase("noon") == 0 || t.CmpNoCase("midnight") == 0) {
+        *hour = t.CmpNoCase("noon") == 0 ? 12 : 0;
+        *minute = *second = 0;
+        return DateRead::Ok;
+    }
     size_t i = 0;
-    auto readNumber = [&](int maxDigits, int* out) {
+    auto readNumber = [&](size_t minDigits, int* out) {
         const size_t start = i;
         int value = 0;
-        while (i < t.length() && IsDigit(t[i]) && int(i - start) < maxDigits)
+        while (i < t.length() && IsDigit(t[i]) && i - start < 2)
             value = value * 10 + (t[i++] - '0');
         *out = value;
-        return i > start;
+        return i - start >= minDigits;
     };
     int h = 0, m = 0, s = 0;
-    if (!readNumber(2, &h))
+    if (!readNumber(1, &h))
         return DateRead::NotThisForm;
-    const bool bareHour = i >= t.length() || t[i] != ':';
-    if (!bareHour) {
+    const wxChar separator = i < t.length() && (t[i] == ':' || t[i] == '.') ? wxChar(t[i]) : wxChar(0);
+    // "12.30" is a time only with two digits after the stop ("12.5" is not).
+    const size_t minDigits = separator == '.' ? 2 : 1;
+    if (separator) {
         ++i;
-        if (!readNumber(2, &m))
+        if (!readNumber(minDigits, &m))
             return DateRead::NotThisForm;
-    }
-    if (!bareHour && i < t.length() && t[i] == ':') {
-        ++i;
-        if (!readNumber(2, &s))
-            return DateRead::NotThisForm;
-        if (i < t.length() && t[i] == '.') {
+        if (i < t.length() && t[i] == separator) {
             ++i;
-            while (i < t.length() && IsDigit(t[i]))
-                ++i;
+            if (!readNumber(minDigits, &s))
+                return DateRead::NotThisForm;
+            if (separator == ':' && i + 1 < t.length() && t[i] == '.' && IsDigit(t[i + 1])) {
+                ++i; // fractions of a second: whole seconds are kept
+                while (i < t.length() && IsDigit(t[i]))
+                    ++i;
+            }
         }
     }
     while (i < t.length() && IsBlank(t[i]))
@@ -262,7 +423,7 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
         afternoon = 0;
     else if (marker == "pm")
         afternoon = 1;
-    else if (!marker.empty() || bareHour)
+    else if (!marker.empty() || !separator)
         return DateRead::NotThisForm;
     if (m > 59 || s > 59)
         return DateRead::Invalid;
@@ -283,27 +444,25 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
 
 wxString FormatCoordinate(const DmsAngle& angle, const wxString& positiveText, const wxString& negativeText)
 {
-    int degrees = std::abs(angle.degrees);
-    int minutes = std::abs(angle.minutes);
-    int seconds = int(std::floor(std::fabs(angle.seconds) + 0.5));
-    // 59.5 seconds and above would print as 60; carry so that a save and
-    // reload keeps the arc-minute.
-    if (seconds >= 60) {
-        seconds -= 60;
-        ++minutes;
-    }
-    if (minutes >= 60) {
-        minutes -= 60;
-        ++degrees;
-    }
-    // The reader reduces degrees modulo 90 (latitudes) and 180 (longitudes),
-    // so a carry onto 90 or 180 would read back as 0; stay under it instead.
-    if (degrees != std::abs(angle.degrees) && degrees % 90 == 0) {
+    // Whole numbers in 64 bits: a NaN second counts as none and a huge one is
+    // capped, so no value of the record makes the conversions overflow.
+    constexpr double kMaxSeconds = 1e12;
+    const double rawSeconds = std::isfinite(angle.seconds) ? std::min(std::fabs(angle.seconds), kMaxSeconds) : 0.0;
+    long long seconds = static_cast<long long>(std::floor(rawSeconds + 0.5));
+    long long minutes = std::llabs(static_cast<long long>(angle.minutes)) + seconds / 60;
+    seconds %= 60;
+    const long long givenDegrees = std::llabs(static_cast<long long>(angle.degrees));
+    long long degrees = givenDegrees + minutes / 60;
+    minutes %= 60;
+    // 59.5 seconds and above carry, so that a save and reload keeps the
+    // arc-minute; but a carry never takes a coordinate onto the pole or the
+    // date line, which the angle itself never reached.
+    if (degrees != givenDegrees && degrees % 90 == 0) {
         degrees -= 1;
         minutes = 59;
         seconds = 59;
     }
-    wxString text = wxString::Format("%d:%02d:%02dHEMI", degrees, minutes, seconds);
+    wxString text = wxString::Format("%lld:%02lld:%02lldHEMI", degrees, minutes, seconds);
     text.Replace("HEMI", IsDmsNegative(angle) ? negativeText : positiveText);
     return text;
 }
@@ -313,8 +472,12 @@ bool ParseCoordinate(const wxString& rawText, DmsAngle* angle, wxChar positiveLe
 {
     if (!angle)
         return false;
-    const wxString text = wxString(rawText).Trim(true).Trim(false);
-    const int32_t degreeModulus = longitude ? 180 : 90;
+    const wxString text = Trimmed(rawText);
+    // A sign belongs before the degrees only: "1:-2N" or "122W-25" would give
+    // a value that is written back as a different one.
+    const size_t sign = text.find_first_of("+-");
+    if (sign != wxString::npos && (sign != 0 || text.find_first_of("+-", 1) != wxString::npos))
+        return false;
 
     // Compact form: digits, the hemisphere letter, then the minutes.
     enum { kDegrees, kMinutes } state = kDegrees;
@@ -324,7 +487,7 @@ bool ParseCoordinate(const wxString& rawText, DmsAngle* angle, wxChar positiveLe
     for (wxChar c : text) {
         if (state == kDegrees) {
             if (IsDigit(c)) {
-                degrees = AddDigitModulo(degrees, c, degreeModulus);
+                degrees = AddDigit(degrees, c);
                 continue;
             }
             if (!IsLetter(c))
@@ -341,41 +504,43 @@ bool ParseCoordinate(const wxString& rawText, DmsAngle* angle, wxChar positiveLe
         ++afterLetter;
         if (!IsDigit(c))
             break;
-        minutes = AddDigitModulo(minutes, c, 60);
+        minutes = AddDigit(minutes, c);
     }
     if (afterLetter > 0) {
-        DmsAngle result;
-        result.degrees = degrees;
-        result.minutes = minutes;
-        result.seconds = 0.0;
-        if (negative)
-            NegateDms(&result);
-        *angle = result;
+        if (!InRange(degrees, minutes, 0, longitude))
+            return false;
+        StoreAngle(degrees, minutes, 0, negative, angle);
         return true;
     }
 
-    // Colon form: degrees:minutes[:seconds] ending in the hemisphere letter.
+    // Colon form: [sign]degrees:minutes[:seconds] ending in the hemisphere letter.
     const wxArrayString pieces = wxSplit(text, ':', '\0');
-    if (pieces.empty() || pieces[0].empty() || pieces.size() < 2 || pieces[1].empty())
+    if (pieces.size() < 2 || pieces[0].empty() || pieces[1].empty())
         return false;
-    DmsAngle result;
-    result.degrees = LeadingNumberModulo(pieces[0], degreeModulus);
-    result.minutes = LeadingNumberModulo(pieces[1], 60);
-    result.seconds = pieces.size() >= 3 ? LeadingNumberModulo(pieces[2], 60) : 0;
+    const bool signedNegative = text.StartsWith("-");
+    degrees = LeadingNumber(sign == 0 ? pieces[0].Mid(1) : pieces[0]);
+    minutes = LeadingNumber(pieces[1]);
+    const int32_t seconds = pieces.size() >= 3 ? LeadingNumber(pieces[2]) : 0;
     const wxString& last = pieces[pieces.size() >= 3 ? 2 : 1];
-    if (last.empty())
+    if (last.empty() || !InRange(degrees, minutes, seconds, longitude))
         return false;
     const wxChar letter = last.Last();
     if (SameLetter(letter, negativeLetter))
-        NegateDms(&result);
-    else if (!SameLetter(letter, positiveLetter))
+        negative = true;
+    else if (SameLetter(letter, positiveLetter))
+        negative = false;
+    else
         return false;
-    *angle = result;
+    StoreAngle(degrees, minutes, seconds, negative != signedNegative, angle);
     return true;
 }
 
 wxString FormatLongDate(int month, int day, int year)
 {
+    // No calendar has these; below the lowest year the C runtime's year
+    // field (counted from 1900) cannot hold it.
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < INT_MIN + 1900)
+        return wxString();
     const ScopedTimeLocale locale;
     wxString text = locale.Format("%d %B %Y", MakeTm(year, month, day, 12, 0, 0));
     if (text.StartsWith("0"))
@@ -385,6 +550,10 @@ wxString FormatLongDate(int month, int day, int year)
 
 wxString FormatLocalTime(int hour, int minute, double second)
 {
+    // A clock has no such time (and a NaN or huge second has no whole
+    // number): nothing to show.
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0.0 && second < 60.0))
+        return wxString();
     const ScopedTimeLocale locale;
     wxString text = locale.Format("%X", MakeTm(2000, 1, 1, hour, minute, int(std::floor(second))));
     const bool twelveHour = text.find_first_of("aApP") != wxString::npos;
@@ -398,19 +567,8 @@ bool ParseDateInto(const wxString& text, int32_t* month, int32_t* day, int32_t* 
     if (!month || !day || !year)
         return false;
     int m = 0, d = 0, y = 0;
-    const DateRead read = ReadDateTokens(text, &m, &d, &y);
-    if (read == DateRead::Invalid)
+    if (!ReadDate(text, &m, &d, &y))
         return false;
-    if (read == DateRead::NotThisForm) {
-        wxDateTime parsed;
-        wxString::const_iterator end;
-        if (!parsed.ParseDate(text, &end) || !parsed.IsValid())
-            return false;
-        const wxDateTime::Tm tm = parsed.GetTm(wxDateTime::Local);
-        m = tm.mon + 1;
-        d = tm.mday;
-        y = tm.year;
-    }
     *month = m;
     *day = d;
     *year = y;
@@ -425,15 +583,8 @@ bool ParseTimeInto(const wxString& text, int32_t* hour, int32_t* minute, double*
     const DateRead read = ReadClockTime(text, &h, &m, &s);
     if (read == DateRead::Invalid)
         return false;
-    if (read == DateRead::NotThisForm) {
-        wxDateTime parsed;
-        wxString::const_iterator end;
-        if (!parsed.ParseTime(text, &end) || !parsed.IsValid())
-            return false;
-        h = parsed.GetHour();
-        m = parsed.GetMinute();
-        s = parsed.GetSecond();
-    }
+    if (read == DateRead::NotThisForm && !ScopedTimeLocale().ReadLocalTime(Trimmed(text), &h, &m, &s))
+        return false;
     *hour = h;
     *minute = m;
     *second = s;
