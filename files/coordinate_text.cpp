@@ -8,6 +8,9 @@
 #include <ctime>
 #include <langinfo.h>
 #include <locale.h>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <time.h>
 #include <vector>
@@ -78,28 +81,96 @@ const char* TimeLocaleName()
     return "C";
 }
 
-/// The LC_TIME category of the user's environment, confined to this thread
-/// for the object's lifetime; numbers keep the process locale. A locale that
-/// is not installed falls back to "C".
+/// One loaded locale for dates and times: its LC_TIME and LC_CTYPE (the
+/// character set comes from the same locale as the time names: with the C
+/// character set a UTF-8 "März" would decode as "MÃ¤rz"), and its month
+/// names, lower case without a final full stop.
+struct TimeLocale {
+    locale_t handle = nullptr;
+    std::string codeset;
+    bool utf8 = false;
+    std::vector<wxString> months[12];
+
+    wxString Decode(const char* bytes, size_t length) const
+    {
+        // Plain ASCII reads alike in every codeset; no converter needed.
+        if (std::all_of(bytes, bytes + length, [](char c) { return (c & 0x80) == 0; }))
+            return wxString::FromAscii(bytes, length);
+        if (utf8)
+            return wxString::FromUTF8(bytes, length);
+        wxCSConv conv(codeset);
+        wxString text(bytes, conv, length);
+        return text.empty() && length ? wxString::FromAscii(bytes, length) : text;
+    }
+
+    /// The text in the locale's codeset; empty when it cannot be written in it.
+    std::string Encode(const wxString& text) const
+    {
+        if (text.IsAscii()) {
+            const wxCharBuffer bytes = text.ToAscii();
+            return std::string(bytes.data(), bytes.length());
+        }
+        if (utf8) {
+            const wxScopedCharBuffer bytes = text.utf8_str();
+            return std::string(bytes.data(), bytes.length());
+        }
+        wxCSConv conv(codeset);
+        const wxCharBuffer bytes = text.mb_str(conv);
+        return bytes.data() ? std::string(bytes.data(), bytes.length()) : std::string();
+    }
+};
+
+/// The named locale, loaded once and kept for the process's lifetime (the C
+/// library keeps loaded locale data anyway); null when it does not load.
+const TimeLocale* LoadTimeLocale(const std::string& name)
+{
+    // Never destroyed: a formatter may run while statics are torn down.
+    static std::mutex mutex;
+    static auto& loaded = *new std::map<std::string, std::unique_ptr<TimeLocale>>;
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto found = loaded.find(name);
+    if (found != loaded.end())
+        return found->second.get();
+    const locale_t handle = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, name.c_str(), static_cast<locale_t>(nullptr));
+    if (!handle)
+        return nullptr; // not cached: it may be installed later
+    auto entry = std::make_unique<TimeLocale>();
+    entry->handle = handle;
+    entry->codeset = nl_langinfo_l(CODESET, handle);
+    entry->utf8 = wxString(entry->codeset).Upper() == "UTF-8";
+    const locale_t previous = uselocale(handle); // lower case by the locale's own letters
+    for (int m = 0; m < 12; ++m) {
+        for (nl_item item : {nl_item(MON_1 + m), nl_item(ABMON_1 + m), nl_item(ALTMON_1 + m),
+                             nl_item(_NL_ABALTMON_1 + m)}) {
+            const char* bytes = nl_langinfo_l(item, handle);
+            wxString text = Trimmed(entry->Decode(bytes, strlen(bytes))).Lower();
+            if (text.EndsWith("."))
+                text.RemoveLast();
+            if (!text.empty())
+                entry->months[m].push_back(text);
+        }
+    }
+    uselocale(previous);
+    return loaded.emplace(name, std::move(entry)).first->second.get();
+}
+
+/// The dates-and-times locale of the user's environment, confined to this
+/// thread for the object's lifetime; numbers keep the process locale. A
+/// locale that is not installed falls back to "C".
 class ScopedTimeLocale {
 public:
     ScopedTimeLocale()
     {
-        // The character set comes from the same locale as the time names:
-        // with the C character set a UTF-8 "März" would decode as "MÃ¤rz".
-        const int mask = LC_TIME_MASK | LC_CTYPE_MASK;
-        m_locale = newlocale(mask, TimeLocaleName(), static_cast<locale_t>(nullptr));
+        m_locale = LoadTimeLocale(TimeLocaleName());
         if (!m_locale)
-            m_locale = newlocale(mask, "C", static_cast<locale_t>(nullptr));
+            m_locale = LoadTimeLocale("C");
         if (m_locale)
-            m_previous = uselocale(m_locale);
+            m_previous = uselocale(m_locale->handle);
     }
     ~ScopedTimeLocale()
     {
-        if (!m_locale)
-            return;
-        uselocale(m_previous);
-        freelocale(m_locale);
+        if (m_locale)
+            uselocale(m_previous);
     }
     ScopedTimeLocale(const ScopedTimeLocale&) = delete;
     ScopedTimeLocale& operator=(const ScopedTimeLocale&) = delete;
@@ -109,36 +180,28 @@ public:
     {
         char buffer[256];
         const size_t length = strftime(buffer, sizeof buffer, format, &moment);
-        return Decode(buffer, length);
+        return m_locale ? m_locale->Decode(buffer, length) : wxString::FromAscii(buffer, length);
     }
 
     /// The month names of the locale for month 1..12 (long and short, in
-    /// both grammatical forms where the language has two), lower case.
-    std::vector<wxString> MonthNames(int month) const
+    /// both grammatical forms where the language has two).
+    const std::vector<wxString>& MonthNames(int month) const
     {
-        std::vector<wxString> names;
-        if (!m_locale)
-            return names;
-        const int index = month - 1;
-        for (nl_item item : {nl_item(MON_1 + index), nl_item(ABMON_1 + index), nl_item(ALTMON_1 + index),
-                             nl_item(_NL_ABALTMON_1 + index)}) {
-            const char* name = nl_langinfo_l(item, m_locale);
-            const wxString text = Trimmed(Decode(name, strlen(name))).Lower();
-            if (!text.empty())
-                names.push_back(text);
-        }
-        return names;
+        static const std::vector<wxString> none;
+        return m_locale ? m_locale->months[month - 1] : none;
     }
 
     /// Reads the whole text as the locale's clock form ("%X", which gives
     /// "15時04分09秒" in Japanese or "03:04:09 PM" in American English).
     bool ReadLocalTime(const wxString& text, int* hour, int* minute, int* second) const
     {
-        const std::string bytes = Encode(text);
-        if (bytes.empty() || !m_locale)
+        if (!m_locale)
+            return false;
+        const std::string bytes = m_locale->Encode(text);
+        if (bytes.empty())
             return false;
         struct tm moment = {};
-        const char* end = strptime_l(bytes.c_str(), "%X", &moment, m_locale);
+        const char* end = strptime_l(bytes.c_str(), "%X", &moment, m_locale->handle);
         if (end != bytes.c_str() + bytes.size())
             return false;
         if (moment.tm_hour < 0 || moment.tm_hour > 23 || moment.tm_min < 0 || moment.tm_min > 59 ||
@@ -151,31 +214,7 @@ public:
     }
 
 private:
-    bool IsUtf8() const { return wxString(Codeset()).Upper() == "UTF-8"; }
-    const char* Codeset() const { return m_locale ? nl_langinfo_l(CODESET, m_locale) : "ANSI_X3.4-1968"; }
-
-    wxString Decode(const char* bytes, size_t length) const
-    {
-        if (IsUtf8())
-            return wxString::FromUTF8(bytes, length);
-        wxCSConv conv(Codeset());
-        wxString text(bytes, conv, length);
-        return text.empty() && length ? wxString::FromAscii(bytes, length) : text;
-    }
-
-    /// The text in the locale's codeset; empty when it cannot be written in it.
-    std::string Encode(const wxString& text) const
-    {
-        if (IsUtf8()) {
-            const wxScopedCharBuffer bytes = text.utf8_str();
-            return std::string(bytes.data(), bytes.length());
-        }
-        wxCSConv conv(Codeset());
-        const wxCharBuffer bytes = text.mb_str(conv);
-        return bytes.data() ? std::string(bytes.data(), bytes.length()) : std::string();
-    }
-
-    locale_t m_locale = nullptr;
+    const TimeLocale* m_locale = nullptr;
     locale_t m_previous = nullptr;
 };
 
@@ -219,12 +258,9 @@ int ReadMonthName(const wxString& word, const ScopedTimeLocale& locale)
     if (lower.empty())
         return 0;
     for (int m = 1; m <= 12; ++m)
-        for (wxString name : locale.MonthNames(m)) {
-            if (name.EndsWith("."))
-                name.RemoveLast();
+        for (const wxString& name : locale.MonthNames(m))
             if (name == lower)
                 return m;
-        }
     return EnglishMonth(lower);
 }
 
@@ -463,7 +499,10 @@ wxString FormatCoordinate(const DmsAngle& angle, const wxString& positiveText, c
         seconds = 59;
     }
     wxString text = wxString::Format("%lld:%02lld:%02lldHEMI", degrees, minutes, seconds);
-    text.Replace("HEMI", IsDmsNegative(angle) ? negativeText : positiveText);
+    // Less than half a second south or west is written as zero, and a zero
+    // reads back as north or east.
+    const bool negative = IsDmsNegative(angle) && (degrees || minutes || seconds);
+    text.Replace("HEMI", negative ? negativeText : positiveText);
     return text;
 }
 

@@ -115,6 +115,7 @@ TEST(FormatCoordinate, RoundsSecondsAndCarriesSixtyIntoTheMinutes)
         {{0, -30, 0.0}, "0:30:00W"},
         {{0, 0, -1.0}, "0:00:01W"},
         {{0, 0, 0.0}, "0:00:00E"},
+        {{0, 0, -0.4}, "0:00:00E"},      // "0:00:00W" read back as east
         {{-179, 59, 59.7}, "179:59:59W"}, // 180 would read back as 0
         {{89, 59, 59.5}, "89:59:59E"},
         {{10, 75, 125.0}, "11:17:05E"},
