@@ -3,9 +3,9 @@
 #include "engine/derived_charts.h"
 
 #include <cmath>
+#include <ctime>
 
 #include <swephexp.h>
-#include <wx/datetime.h>
 
 namespace {
 
@@ -28,6 +28,24 @@ double WrapArmc(double armc)
             armc += 360.0;
     }
     return armc + 0.0; // no negative zero
+}
+
+// Whether this computer keeps daylight saving at local midnight of a date.
+// Before 1970 its rules are not known, and the clock is left at zone time.
+// The C runtime's 64-bit clock reaches far beyond the ephemeris range, so no
+// calendar library with a day zero of its own is involved.
+bool IsLocalDaylightSaving(int year, int month, int day)
+{
+    if (year < 1970 || year > 99999)
+        return false;
+    struct tm midnight = {};
+    midnight.tm_year = year - 1900;
+    midnight.tm_mon = month - 1;
+    midnight.tm_mday = day;
+    midnight.tm_isdst = -1;
+    if (mktime(&midnight) == static_cast<time_t>(-1))
+        return false;
+    return midnight.tm_isdst > 0;
 }
 
 void SetNullCusps(HouseCuspEntry* cusps)
@@ -68,11 +86,7 @@ void ComputeDavisonChartData(const ChartTimeRecord* a, const ChartTimeRecord* b,
     const int zone = (first.timeZone + second.timeZone) / 2;
     SetChartFromJulianDay(jd, zone, 0, out);
 
-    // The computer's own daylight-saving rule decides. IsDST() answers -1
-    // when it cannot tell (before 1970 here), which is not daylight saving.
-    const wxDateTime midnight(static_cast<wxDateTime::wxDateTime_t>(out->day),
-                              static_cast<wxDateTime::Month>(out->month - 1), out->year, 0, 0, 0, 0);
-    if (midnight.IsValid() && midnight.IsDST() > 0)
+    if (IsLocalDaylightSaving(out->year, out->month, out->day))
         AddDstHour(out);
 
     MidpointDms(first.latitude, second.latitude, &out->latitude);

@@ -7,6 +7,8 @@
 #include <ctime>
 #include <string>
 
+#include <wx/debug.h>
+
 #include "engine/derived_charts.h"
 #include "tests/support/sample_charts.h"
 
@@ -272,6 +274,52 @@ TEST_F(DavisonDaylightSaving, UnknownBefore1970IsNotDaylightSaving)
     const ChartTimeRecord out = DavisonAround(1950, 7, 15);
     EXPECT_EQ(out.dst, 0);
     EXPECT_EQ(out.hour, 12);
+}
+
+// The mean date once went through the class library's calendar, which
+// asserts before its day zero (24 November -4713) and hung the tools. Worked
+// by hand in the proleptic Gregorian calendar (-4800 is a leap year, -5000
+// and -5400 are not); in Berlin's zone the far-future summer keeps the hour.
+TEST_F(DavisonDaylightSaving, MeanDateAcrossTheWholeEphemerisRange)
+{
+    struct Moment {
+        int year, month, day, hour, zone;
+    };
+    struct Case {
+        Moment a, b, mean;
+        int dst;
+    };
+    const Case cases[] = {
+        {{-4800, 2, 28, 12, 0}, {-4800, 3, 1, 12, 0}, {-4800, 2, 29, 12, 0}, 0},
+        {{-5000, 2, 28, 0, 0}, {-5000, 3, 2, 0, 0}, {-5000, 3, 1, 0, 0}, 0},
+        {{-5400, 1, 1, 6, 3}, {-5400, 1, 1, 10, -5}, {-5400, 1, 1, 8, -1}, 0},
+        {{-5400, 1, 1, 0, 0}, {-5398, 1, 1, 0, 0}, {-5399, 1, 1, 0, 0}, 0},
+        {{-4713, 11, 20, 0, 0}, {-4713, 11, 30, 0, 0}, {-4713, 11, 25, 0, 0}, 0},
+        {{-1, 12, 31, 20, 0}, {0, 1, 1, 4, 0}, {0, 1, 1, 0, 0}, 0},
+        {{5399, 12, 31, 0, 0}, {5399, 12, 31, 12, 0}, {5399, 12, 31, 6, 0}, 0},
+        {{5399, 7, 1, 0, 0}, {5399, 7, 1, 12, 0}, {5399, 7, 1, 7, 0}, 1},
+    };
+    // An assertion would wait on a dialog in the program: count them here.
+    static int assertions = 0;
+    const wxAssertHandler_t previous =
+        wxSetAssertHandler([](const wxString&, int, const wxString&, const wxString&, const wxString&) {
+            ++assertions;
+        });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a.year << "-" << c.a.month << "-" << c.a.day);
+        const ChartTimeRecord a = SampleMoment(c.a.year, c.a.month, c.a.day, c.a.hour, 0, c.a.zone, 10.0, 20.0);
+        const ChartTimeRecord b = SampleMoment(c.b.year, c.b.month, c.b.day, c.b.hour, 0, c.b.zone, 30.0, 40.0);
+        ChartTimeRecord out;
+        ComputeDavisonChartData(&a, &b, &out);
+        EXPECT_EQ(out.year, c.mean.year);
+        EXPECT_EQ(out.month * 100 + out.day, c.mean.month * 100 + c.mean.day);
+        EXPECT_EQ(out.hour * 3600 + out.minute * 60 + out.second, c.mean.hour * 3600.0);
+        EXPECT_EQ(out.timeZone, c.mean.zone);
+        EXPECT_EQ(out.dst, c.dst);
+        EXPECT_NEAR(DmsToDecimal(&out.latitude), 20.0, 1e-12);
+    }
+    wxSetAssertHandler(previous);
+    EXPECT_EQ(assertions, 0);
 }
 
 } // namespace

@@ -14,6 +14,33 @@
 
 namespace {
 
+/// Sets an environment variable for the object's lifetime (LC_ALL by
+/// default: the formatters read the environment).
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = getenv(name))
+            m_old = old, m_had = true;
+        setenv(name, value, 1);
+    }
+    ~ScopedEnvironment()
+    {
+        m_had ? setenv(m_name.c_str(), m_old.c_str(), 1) : unsetenv(m_name.c_str());
+        if (m_name == "TZ")
+            tzset();
+    }
+
+private:
+    std::string m_name;
+    std::string m_old;
+    bool m_had = false;
+};
+
+struct ScopedLocaleEnvironment : ScopedEnvironment {
+    explicit ScopedLocaleEnvironment(const char* value) : ScopedEnvironment("LC_ALL", value) {}
+};
+
 struct CoordinateCase {
     const char* text;
     bool longitude;
@@ -31,7 +58,7 @@ TEST(ParseCoordinate, ReadsBothFormsAndLeavesTheAngleAloneOnFailure)
         {"122W25", true, true, -122, 25, 0},
         {"122W", true, false, 0, 0, 0},            // used to leave 122 east behind
         {"122:25:00W", true, true, -122, 25, 0},
-        {"90:00:00N", false, true, 0, 0, 0},       // 90 reduced modulo 90
+        {"90:00:00N", false, true, 90, 0, 0},      // the pole, once read back as 0
         {"12:34:56.7N", false, true, 12, 34, 56},
         {"  122:25:00w \t", true, true, -122, 25, 0}, // blanks trimmed, case ignored
         {"0:30:00S", false, true, 0, -30, 0},      // sign on the first non-zero part
@@ -39,11 +66,27 @@ TEST(ParseCoordinate, ReadsBothFormsAndLeavesTheAngleAloneOnFailure)
         {"37:47:00X", false, false, 0, 0, 0},
         {":47:00N", false, false, 0, 0, 0},
         {"", false, false, 0, 0, 0},
-        {"200E5", true, true, 20, 5, 0},
-        {"1W99", true, true, -1, 39, 0},
-        // Long digit strings used to overflow; now the exact remainder.
-        {"99999999999999999999:00:00E", true, true, 99, 0, 0},
-        {"1E123456789012345678901234567890", true, true, 1, 30, 0},
+        // Out of range: these once read as 20E05, 1W39, 99E and 1E30.
+        {"200E5", true, false, 0, 0, 0},
+        {"1W99", true, false, 0, 0, 0},
+        {"99999999999999999999:00:00E", true, false, 0, 0, 0},
+        {"1E123456789012345678901234567890", true, false, 0, 0, 0},
+        {"91:00:00N", false, false, 0, 0, 0},   // once 1N
+        {"90:00:01N", false, false, 0, 0, 0},
+        {"90N1", false, false, 0, 0, 0},
+        {"180:00:00W", true, true, -180, 0, 0},
+        {"180:00:01E", true, false, 0, 0, 0},
+        {"12:75:00N", false, false, 0, 0, 0},   // once 12N15
+        {"12:30:60N", false, false, 0, 0, 0},
+        // A sign only before the degrees; elsewhere it once gave a value
+        // that was written back as a different one.
+        {"1:-2N", false, false, 0, 0, 0},
+        {"5:30:-15N", false, false, 0, 0, 0},
+        {"5:+30:15N", false, false, 0, 0, 0},
+        {"122W-25", true, false, 0, 0, 0},
+        {"-37:47:00N", false, true, -37, 47, 0},
+        {"-37:47:00S", false, true, 37, 47, 0},
+        {"-0:30:00N", false, true, 0, -30, 0},
     };
     for (const CoordinateCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -72,8 +115,14 @@ TEST(FormatCoordinate, RoundsSecondsAndCarriesSixtyIntoTheMinutes)
         {{0, -30, 0.0}, "0:30:00W"},
         {{0, 0, -1.0}, "0:00:01W"},
         {{0, 0, 0.0}, "0:00:00E"},
+        {{0, 0, -0.4}, "0:00:00E"},      // "0:00:00W" read back as east
         {{-179, 59, 59.7}, "179:59:59W"}, // 180 would read back as 0
         {{89, 59, 59.5}, "89:59:59E"},
+        {{10, 75, 125.0}, "11:17:05E"},
+        // Values no reader gives once made undefined arithmetic.
+        {{1, 2, std::nan("")}, "1:02:00E"},
+        {{0, 0, 1e300}, "277777777:46:40E"},   // capped at 1e12 seconds
+        {{INT32_MIN, INT32_MIN, -1e300}, "2461052819:54:40W"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatCoordinate(c.angle, "E", "W"), c.expected);
@@ -125,7 +174,26 @@ TEST(ParseDateInto, ReadsNamedAndNumericDatesWithSignedYears)
         {"Jan 1 99999999999", false, 0, 0, 0},   // the library parser made it 58367
         {"no date here", false, 0, 0, 0},
         {"", false, 0, 0, 0},
+        // Once read wrong through the class library's parser: a partial
+        // read, a missing year taken from the clock, a dropped minus sign,
+        // the computer's zone moving the day (this test runs in Apia).
+        {"14 March 1987 garbage", false, 0, 0, 0},
+        {"6 12\u6708 2026", false, 0, 0, 0},     // a month name of Japanese only
+        {"mar 14", false, 0, 0, 0},
+        {"March 25th, 2710", true, 3, 25, 2710},
+        {"-500/12/06", true, 12, 6, -500},
+        {"5/7/-4346", true, 5, 7, -4346},
+        {"12/30/2011", true, 12, 30, 2011},
+        {"30/12/2011", true, 12, 30, 2011},
+        {"6.12.2026", true, 12, 6, 2026},
+        {"2026 12 6", true, 12, 6, 2026},
+        {"6 -12 2026", false, 0, 0, 0},
+        {"6 December 2026 12:00", false, 0, 0, 0},
+        {"today", false, 0, 0, 0},
+        {"2026-12-06-01", false, 0, 0, 0},
     };
+    const ScopedEnvironment zone("TZ", "Pacific/Apia");
+    tzset();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         int32_t month = 7, day = 8, year = 1999;
@@ -154,6 +222,16 @@ TEST(ParseTimeInto, ReadsTwelveAndTwentyFourHourClocks)
         {"7pm", true, 19, 0, 0},                   // the library parser reads 07:00
         {"12 am", true, 0, 0, 0},
         {"noon", true, 12, 0, 0},                  // left to the library parser
+        {"12:30:00am", true, 0, 30, 0},
+        {"9:05", true, 9, 5, 0},
+        {"midnight", true, 0, 0, 0},
+        {"9.05.07", true, 9, 5, 7},               // the library parser read 09:00:00
+        {"12.30", true, 12, 30, 0},               // and 12:00
+        {"12.5", false, 0, 0, 0},
+        {"9h05", false, 0, 0, 0},
+        {"1430", false, 0, 0, 0},                 // and 14:00
+        {"12:30 garbage", false, 0, 0, 0},        // and 12:30
+        {"09\u664205\u520607\u79d2", false, 0, 0, 0}, // Japanese, read only in Japanese
         {"25:00", false, 0, 0, 0},
         {"13:00 pm", false, 0, 0, 0},
         {"10:61", false, 0, 0, 0},
@@ -169,22 +247,6 @@ TEST(ParseTimeInto, ReadsTwelveAndTwentyFourHourClocks)
         EXPECT_DOUBLE_EQ(second, c.ok ? c.second : 3.0);
     }
 }
-
-/// Sets LC_ALL for the test's lifetime; the formatters read the environment.
-class ScopedLocaleEnvironment {
-public:
-    explicit ScopedLocaleEnvironment(const char* value)
-    {
-        if (const char* old = getenv("LC_ALL"))
-            m_old = old, m_had = true;
-        setenv("LC_ALL", value, 1);
-    }
-    ~ScopedLocaleEnvironment() { m_had ? setenv("LC_ALL", m_old.c_str(), 1) : unsetenv("LC_ALL"); }
-
-private:
-    std::string m_old;
-    bool m_had = false;
-};
 
 bool LocaleLoads(const char* name)
 {
@@ -261,6 +323,68 @@ TEST(FormatLocalTime, GermanNamesWithoutDecimalCommasInNumbers)
     char number[16];
     snprintf(number, sizeof number, "%.1f", 1.5);
     EXPECT_STREQ(number, "1.5");
+}
+
+// The program's own texts read back to the same fields in each language:
+// through the class library's parser BCE years came back as CE years in
+// German, French and Russian, and a Japanese time kept only its hour.
+TEST(ParseDateInto, ReadsTheFormattersTextsInEachLanguage)
+{
+    struct Date {
+        int month, day, year;
+    };
+    const Date dates[] = {{3, 1, -500}, {12, 6, 2026}, {2, 29, -4800}, {5, 7, -4346},
+                          {12, 31, 5399}, {1, 1, -5400}, {9, 15, 0}, {10, 4, 7}};
+    const int times[][3] = {{0, 0, 0}, {9, 5, 7}, {12, 30, 0}, {15, 4, 9}, {23, 59, 59}};
+    struct Literal {
+        const char* locale;
+        const char* date;
+        const char* time;
+    };
+    const Literal literals[] = {
+        {"de_DE.UTF-8", "1 M\u00e4rz -500", "09:05:07"},
+        {"fr_FR.UTF-8", "1 mars -500", "09:05:07"},
+        {"ru_RU.UTF-8", "1 \u043c\u0430\u0440\u0442\u0430 -500", "09:05:07"},
+        {"ja_JP.UTF-8", "1 3\u6708 -500", "09\u664205\u520607\u79d2"},
+        {"en_US.UTF-8", "1 March -500", "9:05:07 AM"},
+    };
+    for (const Literal& language : literals) {
+        if (!LocaleInstalled(language.locale)) {
+            ADD_FAILURE() << language.locale << " could not be made";
+            continue;
+        }
+        SCOPED_TRACE(language.locale);
+        const ScopedLocaleEnvironment env(language.locale);
+        EXPECT_EQ(FormatLongDate(3, 1, -500), wxString::FromUTF8(language.date));
+        EXPECT_EQ(FormatLocalTime(9, 5, 7.0), wxString::FromUTF8(language.time));
+        for (const Date& date : dates) {
+            const wxString text = FormatLongDate(date.month, date.day, date.year);
+            int32_t month = 0, day = 0, year = 0;
+            EXPECT_TRUE(ParseDateInto(text, &month, &day, &year)) << text;
+            EXPECT_EQ(month * 100 + day, date.month * 100 + date.day) << text;
+            EXPECT_EQ(year, date.year) << text;
+        }
+        for (const auto& time : times) {
+            const wxString text = FormatLocalTime(time[0], time[1], time[2] + 0.9);
+            int32_t hour = -1, minute = -1;
+            double second = -1.0;
+            EXPECT_TRUE(ParseTimeInto(text, &hour, &minute, &second)) << text;
+            EXPECT_EQ(hour * 10000 + minute * 100 + second, time[0] * 10000 + time[1] * 100 + time[2]) << text;
+        }
+    }
+}
+
+TEST(FormatLongDate, GivesNothingForImpossibleFields)
+{
+    // A year of INT_MIN once overflowed on the way into the C runtime.
+    EXPECT_EQ(FormatLongDate(1, 1, INT32_MIN), "");
+    EXPECT_EQ(FormatLongDate(13, 1, 2000), "");
+    EXPECT_EQ(FormatLongDate(1, 0, 2000), "");
+    EXPECT_EQ(FormatLocalTime(24, 0, 0.0), "");
+    EXPECT_EQ(FormatLocalTime(0, 60, 0.0), "");
+    EXPECT_EQ(FormatLocalTime(0, 0, std::nan("")), "");
+    EXPECT_EQ(FormatLocalTime(0, 0, 1e300), "");
+    EXPECT_EQ(FormatLocalTime(0, 0, -0.5), "");
 }
 
 TEST(FormatLocalTime, LeavesTheProcessLocaleAlone)

@@ -1,35 +1,197 @@
-// Feeds arbitrary text to the coordinate, date and time readers. A reading
-// that succeeds must format and read back to the same value.
+// Feeds arbitrary text and field values to the coordinate, date and time
+// forms in six languages. The first byte chooses the language ('0' C,
+// '1' English, '2' German, '3' French, '4' Russian, '5' Japanese); the rest is
+// the text, and its first bytes are also read as raw field values.
+//
+// Properties: a reading that succeeds is in range and writes and reads back
+// to exactly the same value; a reading that fails leaves the fields alone;
+// the formatters' own texts read back to the fields they were given (or are
+// refused), whatever the fields hold, without undefined arithmetic.
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <unistd.h>
 
 #include <wx/string.h>
 
 #include "files/coordinate_text.h"
 
+namespace {
+
+const char* const kLocales[] = {"C", "en_US.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "ja_JP.UTF-8"};
+constexpr int kLocaleCount = 6;
+
+void Require(bool condition, const char* property, const wxString& text)
+{
+    if (condition)
+        return;
+    fprintf(stderr, "property failed: %s [%s] in %s\n", property, static_cast<const char*>(text.utf8_str()),
+            getenv("LC_ALL"));
+    std::abort();
+}
+
+bool SameAngle(const DmsAngle& a, const DmsAngle& b)
+{
+    return a.degrees == b.degrees && a.minutes == b.minutes && a.seconds == b.seconds;
+}
+
+double Decimal(const DmsAngle& a) { return DmsToDecimal(&a); }
+
+void CheckCoordinateText(const wxString& text, bool longitude)
+{
+    const wxChar positive = longitude ? 'E' : 'N';
+    const wxChar negative = longitude ? 'W' : 'S';
+    const DmsAngle before{7, 8, 9.0};
+    DmsAngle angle = before;
+    if (!ParseCoordinate(text, &angle, positive, negative, longitude)) {
+        Require(SameAngle(angle, before), "a refused coordinate leaves the angle alone", text);
+        return;
+    }
+    Require(std::fabs(Decimal(angle)) <= (longitude ? 180.0 : 90.0), "a coordinate read is in range", text);
+    Require(std::abs(angle.minutes) < 60 && std::fabs(angle.seconds) < 60 && angle.seconds == std::floor(angle.seconds),
+            "minutes and whole seconds under 60", text);
+    const wxString written = FormatCoordinate(angle, wxString(positive), wxString(negative));
+    DmsAngle again{};
+    Require(ParseCoordinate(written, &again, positive, negative, longitude), "a written coordinate reads", written);
+    Require(Decimal(again) == Decimal(angle), "a coordinate reads back to its value", written);
+    Require(FormatCoordinate(again, wxString(positive), wxString(negative)) == written, "a coordinate is written alike",
+            written);
+}
+
+void CheckWrittenCoordinate(const DmsAngle& angle, bool longitude)
+{
+    const wxString positive = longitude ? "E" : "N";
+    const wxString negative = longitude ? "W" : "S";
+    const wxString written = FormatCoordinate(angle, positive, negative);
+    DmsAngle back{};
+    if (ParseCoordinate(written, &back, positive[0], negative[0], longitude))
+        Require(FormatCoordinate(back, positive, negative) == written, "a written coordinate is a fixed point", written);
+}
+
+void CheckDateFields(int month, int day, int year, bool mustRead)
+{
+    const wxString written = FormatLongDate(month, day, year);
+    int32_t m = -7, d = -8, y = -9;
+    if (ParseDateInto(written, &m, &d, &y))
+        Require(m == month && d == day && y == year, "a written date reads back to its fields", written);
+    else
+        Require(!mustRead && m == -7 && d == -8 && y == -9, "a date that was read is read again", written);
+}
+
+void CheckTimeFields(int hour, int minute, double second, bool mustRead)
+{
+    const wxString written = FormatLocalTime(hour, minute, second);
+    int32_t h = -7, m = -8;
+    double s = -9.0;
+    if (ParseTimeInto(written, &h, &m, &s))
+        Require(h == hour && m == minute && s == std::floor(second), "a written time reads back to its fields", written);
+    else
+        Require(!mustRead && h == -7 && m == -8 && s == -9.0, "a time that was read is read again", written);
+}
+
+void CheckDateText(const wxString& text)
+{
+    int32_t month = -7, day = -8, year = -9;
+    if (!ParseDateInto(text, &month, &day, &year)) {
+        Require(month == -7 && day == -8 && year == -9, "a refused date leaves the fields alone", text);
+        return;
+    }
+    Require(month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month, year), "a date read is a date", text);
+    CheckDateFields(month, day, year, true);
+}
+
+void CheckTimeText(const wxString& text)
+{
+    int32_t hour = -7, minute = -8;
+    double second = -9.0;
+    if (!ParseTimeInto(text, &hour, &minute, &second)) {
+        Require(hour == -7 && minute == -8 && second == -9.0, "a refused time leaves the fields alone", text);
+        return;
+    }
+    Require(hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59 &&
+                second == std::floor(second),
+            "a time read is a time", text);
+    CheckTimeFields(hour, minute, second, true);
+}
+
+/// Raw field values, taken from the input's bytes.
+struct RawFields {
+    int32_t month, day, year, hour, minute;
+    double second;
+    int32_t degrees, minutes;
+    double seconds;
+};
+
+int Reduce(int32_t value, int modulus) { return int(uint32_t(value) % uint32_t(modulus)); }
+
+std::string g_localeFolder;
+
+void RemoveLocaleFolder()
+{
+    if (!g_localeFolder.empty())
+        std::system(("rm -rf " + g_localeFolder).c_str());
+}
+
+} // namespace
+
+// With LOCPATH set, the C library's newlocale keeps the search list it builds
+// from it; that is no leak of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\nleak:argz_add_sep\n"; }
+
+// Build machines often have only the C locale: compile the languages into a
+// private folder found through LOCPATH.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    char folder[] = "/tmp/ov_fuzz_locale_XXXXXX";
+    if (!mkdtemp(folder))
+        return 0;
+    g_localeFolder = folder;
+    atexit(RemoveLocaleFolder);
+    for (int i = 1; i < kLocaleCount; ++i) {
+        const std::string name = kLocales[i];
+        const std::string command = "localedef -i " + name.substr(0, name.find('.')) + " -f UTF-8 " +
+                                    g_localeFolder + "/" + name + " >/dev/null 2>&1";
+        if (std::system(command.c_str()) != 0)
+            fprintf(stderr, "fuzz_text_forms: %s could not be made; its texts run in C\n", name.c_str());
+    }
+    setenv("LOCPATH", folder, 1);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const wxString text = wxString::FromUTF8(reinterpret_cast<const char*>(data), size);
+    if (size == 0)
+        return 0;
+    setenv("LC_ALL", kLocales[data[0] % kLocaleCount], 1);
+    const char* rest = reinterpret_cast<const char*>(data + 1);
+    const wxString text = wxString::FromUTF8(rest, size - 1);
 
+    for (bool longitude : {false, true})
+        CheckCoordinateText(text, longitude);
+    CheckDateText(text);
+    CheckTimeText(text);
+
+    RawFields raw{};
+    memcpy(&raw, rest, std::min(size - 1, sizeof raw));
+    // As they come (INT_MIN years, NaN seconds) and brought into range.
+    CheckDateFields(raw.month, raw.day, raw.year, false);
+    const int month = 1 + Reduce(raw.month, 12), day = 1 + Reduce(raw.day, 31), year = Reduce(raw.year, 10800) - 5400;
+    CheckDateFields(month, day, year, day <= DaysInMonth(month, year));
+    CheckTimeFields(raw.hour, raw.minute, raw.second, false);
+    const double second = std::isfinite(raw.second) ? std::fmod(std::fabs(raw.second), 60.0) : 0.0;
+    CheckTimeFields(Reduce(raw.hour, 24), Reduce(raw.minute, 60), second, true);
+    const DmsAngle angle{raw.degrees, raw.minutes, raw.seconds};
+    const DmsAngle reduced{Reduce(raw.degrees, 181) * (raw.degrees < 0 ? -1 : 1), Reduce(raw.minutes, 60),
+                           std::isfinite(raw.seconds) ? std::fmod(raw.seconds, 60.0) : 0.0};
     for (bool longitude : {false, true}) {
-        DmsAngle angle{};
-        const wxChar positive = longitude ? 'E' : 'N';
-        const wxChar negative = longitude ? 'W' : 'S';
-        if (ParseCoordinate(text, &angle, positive, negative, longitude)) {
-            const wxString written = FormatCoordinate(angle, wxString(positive), wxString(negative));
-            DmsAngle again{};
-            if (!ParseCoordinate(written, &again, positive, negative, longitude))
-                std::abort();
-            if (FormatCoordinate(again, wxString(positive), wxString(negative)) != written)
-                std::abort();
-        }
+        CheckWrittenCoordinate(angle, longitude);
+        CheckWrittenCoordinate(reduced, longitude);
     }
-
-    int32_t month = 1, day = 1, year = 2000;
-    ParseDateInto(text, &month, &day, &year);
-    int32_t hour = 0, minute = 0;
-    double second = 0.0;
-    ParseTimeInto(text, &hour, &minute, &second);
     return 0;
 }
