@@ -143,7 +143,11 @@ ChartHeaderStatus CheckChartFileHeader(const std::string& bytes)
 
 bool IsChartSetToNow(ChartSlot slot, const ChartTimeRecord& time, const ChartNameRecord& name)
 {
-    return slot == kSlotDefault ? time.progressed != 0 : name.isNow != 0;
+    if (slot == kSlotDefault)
+        return time.progressed != 0;
+    // The derived slots keep the "now" flag of the start-up defaults, but
+    // their moment is computed: writing "Now" would lose it.
+    return slot <= kSlotTransit && name.isNow != 0;
 }
 
 std::string FormatChartFile(const ChartTimeRecord& time, const ChartNameRecord& name, bool setToNow)

@@ -36,7 +36,8 @@ enum class ChartHeaderStatus {
 ChartHeaderStatus CheckChartFileHeader(const std::string& bytes);
 
 /// Whether a slot's chart is written as "Now": for the default slot its
-/// progressed flag (now at start-up), for the others the name record's flag.
+/// progressed flag (now at start-up), for the native, partner and transit
+/// slots the name record's flag; the derived slots never.
 bool IsChartSetToNow(ChartSlot slot, const ChartTimeRecord& time, const ChartNameRecord& name);
 
 /// The whole file (UTF-8, CR LF line ends) for one chart. The time is

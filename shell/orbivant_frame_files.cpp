@@ -6,6 +6,7 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include "display/panel/chart_info.h"
@@ -110,7 +111,12 @@ void OrbivantFrame::WriteDefaultChartFile()
 void OrbivantFrame::ReadDefaultFiles()
 {
     const wxString folder = GetUserDataFolder(m_programFolder);
-    if (!wxDirExists(folder) && !wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) {
+    bool folderMade = wxDirExists(folder);
+    if (!folderMade) {
+        const wxLogNull quiet; // the message below says it instead
+        folderMade = wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
+    if (!folderMade) {
         wxMessageBox(wxGetTranslation("Cannot create directory ") + folder +
                          wxGetTranslation(", thus cannot use a preferences file."),
                      "Error!", wxICON_ERROR | wxOK | wxCENTRE, this);
