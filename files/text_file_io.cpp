@@ -1,5 +1,6 @@
 #include "files/text_file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -96,10 +97,15 @@ FileReadResult ReadFileBytes(const wxString& path, std::string* bytes)
         ::close(fd);
         return FileReadResult::TooLarge;
     }
+    // Room for the size the file has now and one byte more, to notice a
+    // file that grows while it is read; zero-filling the whole limit would
+    // cost more than reading a small file.
     std::string data;
-    data.resize(kMaxReadableFileSize + 1);
+    data.resize(static_cast<size_t>(st.st_size) + 1);
     size_t got = 0;
     for (;;) {
+        if (got == data.size())
+            data.resize(std::min(data.size() * 2, kMaxReadableFileSize + 1));
         const ssize_t n = ::read(fd, &data[got], data.size() - got);
         if (n < 0) {
             if (errno == EINTR)

@@ -8,6 +8,7 @@
 
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
+#include <wx/stopwatch.h>
 
 #include "display/wheel/chart_canvas.h"
 #include "display/panel/chart_info.h"
@@ -267,6 +268,23 @@ TEST_F(ChartFileCommandsTest, StartUpReadsTheDefaultChartIntoEverySlot)
     EXPECT_EQ(questions.Shown()[0].message,
               "Cannot create directory " + blocked + "/Orbivantelle, thus cannot use a preferences file.");
     EXPECT_EQ(second->GetChartSet().times[0].year, 2026);
+    second->Destroy();
+    ov_test::PumpEvents(20);
+}
+
+TEST_F(ChartFileCommandsTest, StartUpWithTheDefaultFilesPaintsTheWheelWithinHalfASecond)
+{
+    WriteAll(defaultChart, FormatChartFile(MakeChart(1987, 7, 10), {"Last run", "Sydney", 0}, false));
+    WriteAll(GetDefaultConfigurationPath(""), "Orbivantelle Configuration File, Format Version: 1.0\r\n");
+    wxStopWatch watch;
+    auto* second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(1100, 900), "/nonexistent");
+    second->Show();
+    while (second->GetCanvas()->GetWheelGeometry(kSlotNative).outerRadius == 0 && watch.Time() < 5000)
+        wxYield();
+    const long elapsed = watch.Time();
+    std::printf("start-up to the first painted wheel: %ld ms\n", elapsed);
+    EXPECT_LT(elapsed, 500);
+    EXPECT_EQ(second->GetCanvas()->GetChartSet().times[kSlotNative].year, 1987);
     second->Destroy();
     ov_test::PumpEvents(20);
 }
