@@ -19,8 +19,10 @@ void InitGuiTestEnvironment()
     InitEphemeris("");
     // The program keeps files in a folder under HOME: never touch the real one.
     static std::string home = "/tmp/ov_gui_home_XXXXXX";
-    if (mkdtemp(home.data()) != nullptr)
+    if (mkdtemp(home.data()) != nullptr) {
         setenv("HOME", home.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
+    }
 }
 
 void PumpEvents(int milliseconds)
