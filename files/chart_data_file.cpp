@@ -1,5 +1,6 @@
 #include "files/chart_data_file.h"
 
+#include <cctype>
 #include <climits>
 #include <cmath>
 
@@ -128,8 +129,12 @@ ChartHeaderStatus CheckChartFileHeader(const std::string& bytes)
 {
     if (bytes.size() < kMinimumChartFileSize)
         return ChartHeaderStatus::TooSmall;
-    if (!wxString::FromAscii(bytes.data(), 12).IsSameAs(wxString(kHeaderKey).Left(12), false))
-        return ChartHeaderStatus::Invalid;
+    // The product word, compared byte by byte without regard to case.
+    for (size_t i = 0; i < 12; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (std::tolower(c) != std::tolower(static_cast<unsigned char>(kHeaderKey[i])) || c >= 0x80)
+            return ChartHeaderStatus::Invalid;
+    }
     const size_t end = bytes.find_first_of("\r\n");
     const std::vector<wxString> first = SplitDecodedLines(bytes.substr(0, end));
     wxString key, value;

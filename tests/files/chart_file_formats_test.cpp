@@ -146,6 +146,7 @@ TEST(ChartFileFormats, HeaderChecks)
         {header + "beta\r\nName: somebody here\r\n", ChartHeaderStatus::Invalid},
         {"Orbivantelle Data Fil, Format Version: 1.0\r\nName: someone\r\n", ChartHeaderStatus::Invalid},
         {"Orbivantellx Data File, Format Version: 1.0\r\nName: someone\r\n", ChartHeaderStatus::Invalid},
+        {"Orbivantell\xc3\xa9 Data File, Format Version: 1.0\r\nName: someone\r\n", ChartHeaderStatus::Invalid},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckChartFileHeader(c.bytes), c.expected) << c.bytes;
