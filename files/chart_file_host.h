@@ -3,6 +3,8 @@
 // The main frame implements it.
 #pragma once
 
+#include <ctime>
+
 #include <wx/string.h>
 
 #include "engine/chart_set.h"
@@ -81,6 +83,9 @@ public:
     virtual void UpdateDisplay(const ChartDisplayUpdate& update) = 0;
     /// Sets a slot to the current moment without recalculating or asking.
     virtual void SetSlotToNow(ChartSlot slot) = 0;
+
+    /// The current moment (seconds since 1970) on the program's clock.
+    virtual std::time_t CurrentClockTime() const { return std::time(nullptr); }
 
     virtual bool IsTimeMotionRunning() const = 0;
     virtual void RestartTimeMotion() = 0;

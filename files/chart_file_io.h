@@ -23,15 +23,27 @@ enum : ConfigSection {
 
 class CChartFileIO {
 public:
-    // Chart data files.
+    // Chart data files. Failures are told through the host's messages; the
+    // results only say whether the read or the write happened.
+
+    /// True when the file is a chart data file that may be read; messages
+    /// (and the question for a newer version) only with showMessages.
     bool CheckChartHeader(ChartFileHost* host, const wxString& path, bool showMessages) const;
-    void LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
-    void SaveChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
+    /// Reads a chart data file (or an Astrolog file) into the slot and
+    /// updates the display; true when the file was read.
+    bool LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
+    /// Writes the slot; true when the whole file was written.
+    bool SaveChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
 
     // Astrolog chart-info files.
+
+    /// True when the file begins with "@0102"; messages only with showMessages.
     bool CheckAstrologHeader(ChartFileHost* host, const wxString& path, bool showMessages) const;
-    void ImportAstrolog(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
-    void ExportAstrolog(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
+    /// Reads an Astrolog file into the slot and updates the display; true
+    /// when the file was read.
+    bool ImportAstrolog(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
+    /// Writes the slot as an Astrolog file; true when the whole file was written.
+    bool ExportAstrolog(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
 
     // Configuration files.
     bool CheckConfigurationHeader(ChartFileHost* host, const wxString& path, bool showMessages) const;

@@ -66,6 +66,7 @@ public:
     ChartSettings& GetSettings() override { return m_settings; }
     void UpdateDisplay(const ChartDisplayUpdate& update) override;
     void SetSlotToNow(ChartSlot slot) override { SetChartToNow(slot, false, false); }
+    std::time_t CurrentClockTime() const override;
     bool IsTimeMotionRunning() const override { return false; }
     void RestartTimeMotion() override {}
     TimeMotionOptions GetTimeMotionOptions() const override { return m_timeMotionOptions; }
@@ -76,6 +77,8 @@ public:
     const wxString& GetProgramFolder() const { return m_programFolder; }
     CChartCanvas* GetCanvas() const { return m_canvas; }
     CChartInfo* GetInfoPanel() const { return m_info; }
+    /// The file component, for the drop targets.
+    CChartFileIO& GetFileIO() const { return *m_fileIO; }
     wxMenu* GetViewMenu() const { return m_menus[2]; }
 
 private:
@@ -122,6 +125,11 @@ private:
     void OnExportAstrologTransit(wxCommandEvent& event);
     void OnExportAstrologDavison(wxCommandEvent& event);
     void OnExportAstrologDefault(wxCommandEvent& event);
+    /// Start-up: the per-user folder, the default configuration and the
+    /// default chart file (read into every slot, or written when missing).
+    void ReadDefaultFiles();
+    /// Writes the default slot to the default chart file.
+    void WriteDefaultChartFile();
 
     // Configuration files (orbivant_frame_configuration.cpp).
     void OnImportConfiguration(wxCommandEvent& event);

@@ -46,8 +46,8 @@ void OrbivantFrame::InitDefaults()
 {
     m_info->SetShownCharts(0, 0, 0);
     // The per-user folder and the default configuration and chart files
-    // join the start-up here, between the defaults and the recalculation.
-    const bool changed = ::InitDefaults(m_charts, m_restrictions, m_settings, {});
+    // join the start-up between the defaults and the recalculation.
+    const bool changed = ::InitDefaults(m_charts, m_restrictions, m_settings, [this] { ReadDefaultFiles(); });
     if (changed)
         UpdateDisplay(QuietRestrictions());
 }
@@ -71,8 +71,8 @@ void OrbivantFrame::SetChartToNow(ChartSlot slot, bool recalculate, bool ask)
         update.rehandInfoPanel = true;
         UpdateDisplay(update);
     }
-    // A confirmed change of the default slot rewrites the default chart
-    // file here once the file component exists.
+    if (defaultSlotAsked)
+        WriteDefaultChartFile();
 }
 
 void OrbivantFrame::SwapChartData(ChartSlot a, ChartSlot b)
@@ -84,8 +84,8 @@ void OrbivantFrame::SwapChartData(ChartSlot a, ChartSlot b)
             wxCENTRE))
         return;
     ::SwapChartData(m_charts, a, b);
-    // With the default slot in the pair the default chart file is rewritten
-    // here once the file component exists.
+    if (withDefault)
+        WriteDefaultChartFile();
     UpdateDisplay(ChartDisplayUpdate::AfterChartDataChange());
 }
 

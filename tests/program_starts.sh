@@ -5,7 +5,7 @@ set -u
 program="$1"
 home=$(mktemp -d)
 log=$(mktemp)
-HOME="$home" xvfb-run -a -s "-screen 0 1024x768x24" timeout 6 "$program" 2>"$log"
+HOME="$home" XDG_CONFIG_HOME="$home/.config" xvfb-run -a -s "-screen 0 1024x768x24" timeout 6 "$program" 2>"$log"
 status=$?
 rm -rf "$home"
 if grep -Eiq "assert|critical" "$log"; then

@@ -1,0 +1,341 @@
+// The chart-file commands, the drop target and the default chart file in the
+// real main frame: the file choice answered by an installed chooser, the
+// questions by the modal-dialog hook.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include <wx/dnd.h>
+#include <wx/filedlg.h>
+#include <wx/stopwatch.h>
+
+#include "display/wheel/chart_canvas.h"
+#include "display/panel/chart_info.h"
+#include "files/astrolog_file.h"
+#include "files/chart_data_file.h"
+#include "files/default_files.h"
+#include "platform/file_choice.h"
+#include "shell/command_ids.h"
+#include "tests/gui/frame_fixture.h"
+#include "tests/gui/gui_test_support.h"
+
+using ov_test::FrameTest;
+
+namespace {
+
+std::string ReadAll(const wxString& path)
+{
+    std::ifstream in(path.fn_str(), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteAll(const wxString& path, const std::string& bytes)
+{
+    std::ofstream(path.fn_str(), std::ios::binary) << bytes;
+}
+
+ChartTimeRecord MakeChart(int year, int hour, int zone)
+{
+    ChartTimeRecord t;
+    t.year = year, t.month = 3, t.day = 14, t.hour = hour, t.minute = 4, t.second = 9, t.timeZone = zone;
+    DecimalToDms(-(33 + 52 / 60.0), &t.latitude);
+    DecimalToDms(151 + 13 / 60.0, &t.longitude);
+    return t;
+}
+
+/// The chart files a test works with, in the test's own per-user folder.
+class ChartFileCommandsTest : public FrameTest {
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        folder = GetUserDataFolder("");
+        defaultChart = GetDefaultChartPath("");
+        for (int i = 0; i < 4; ++i) {
+            const wxString path = wxString::Format("%s/chart%d.ovs", folder, i);
+            WriteAll(path, FormatChartFile(MakeChart(1950 + i, 3 + i, i), {wxString::Format("Chart %d", i), "Sydney", 0},
+                                           false));
+            charts.push_back(path);
+        }
+        astrolog = folder + "/chart.dat";
+        WriteAll(astrolog, FormatAstrologFile(MakeChart(-43, 12, -1), {"Caesar", "Roma", 0}));
+        text = folder + "/notes.txt";
+        WriteAll(text, "just some notes, no chart in here\n");
+    }
+    void TearDown() override
+    {
+        SetFileChooser(nullptr);
+        FrameTest::TearDown();
+    }
+
+    /// The next file choices return these paths in turn, and note the titles.
+    void ChooseFiles(std::vector<wxString> paths)
+    {
+        auto queue = std::make_shared<std::vector<wxString>>(std::move(paths));
+        SetFileChooser([this, queue](const wxString& title, const wxString& wildcard, int flags) {
+            asked.push_back({title, wildcard, flags});
+            if (queue->empty())
+                return wxString();
+            const wxString path = queue->front();
+            queue->erase(queue->begin());
+            return path;
+        });
+    }
+
+    struct Asked {
+        wxString title, wildcard;
+        int flags;
+    };
+    std::vector<Asked> asked;
+    wxString folder, defaultChart, astrolog, text;
+    std::vector<wxString> charts;
+};
+
+TEST_F(ChartFileCommandsTest, EveryCommandAsksWithItsTitleAndCancelChangesNothing)
+{
+    const char* const chartWildcard = "Orbivantelle Chart File (*.ovs)|*.ovs|All Files (*.*)|*";
+    const char* const allFiles = "All Files (*.*)|*";
+    struct Case {
+        int id;
+        const char* title;
+        bool astrolog, open;
+    } cases[] = {
+        {kCmdOpenNativeChart, "Open Chart Data", false, true},
+        {kCmdOpenPartnerChart, "Open Partner's Chart Data", false, true},
+        {kCmdOpenTransitChart, "Open Transit Chart Data", false, true},
+        {kCmdOpenDefaultChart, "Open Default Chart Data", false, true},
+        {kCmdImportAstrologNative, "Import Astrolog Chart Info File", true, true},
+        {kCmdImportAstrologPartner, "Import Partner's Astrolog Chart Info File", true, true},
+        {kCmdImportAstrologTransit, "Import Transit Astrolog Chart Info File", true, true},
+        {kCmdImportAstrologDefault, "Import Default Astrolog Chart Info File", true, true},
+        {kCmdSaveNativeChart, "Save Chart Data", false, false},
+        {kCmdSavePartnerChart, "Save Partner's Chart Data", false, false},
+        {kCmdSaveTransitChart, "Save Transit Chart Data", false, false},
+        {kCmdSaveDavisonChart, "Save Chart Data", false, false},
+        {kCmdSaveDefaultChart, "Save a Copy of the Default Chart Data", false, false},
+        {kCmdExportAstrologNative, "Export Chart Data to an Astrolog File", true, false},
+        {kCmdExportAstrologPartner, "Export Partner's Chart Data to an Astrolog File", true, false},
+        {kCmdExportAstrologTransit, "Export Transit Chart Data to an Astrolog File", true, false},
+        {kCmdExportAstrologDavison, "Export Chart Data to an Astrolog File", true, false},
+        {kCmdExportAstrologDefault, "Export a Copy of the Default Chart Data to an Astrolog File", true, false},
+    };
+    const std::string defaultBefore = ReadAll(defaultChart);
+    ChooseFiles({});
+    for (const Case& c : cases) {
+        asked.clear();
+        SendMenu(c.id);
+        ASSERT_EQ(asked.size(), 1u) << c.title;
+        EXPECT_EQ(asked[0].title, c.title);
+        EXPECT_EQ(asked[0].wildcard, c.astrolog ? allFiles : chartWildcard) << c.title;
+        EXPECT_EQ(asked[0].flags, c.open ? (wxFD_OPEN | wxFD_FILE_MUST_EXIST) : (wxFD_SAVE | wxFD_OVERWRITE_PROMPT));
+    }
+    EXPECT_TRUE(questions.Shown().empty());
+    EXPECT_EQ(ReadAll(defaultChart), defaultBefore);
+    EXPECT_EQ(frame->GetChartSet().times[0].year, 2026);
+}
+
+TEST_F(ChartFileCommandsTest, SavedAndExportedChartsOfEverySlotOpenAgain)
+{
+    // The Astrolog import takes no chart data file.
+    ChooseFiles({charts[1], charts[2]});
+    SendMenu(kCmdOpenNativeChart);
+    SendMenu(kCmdImportAstrologPartner);
+    EXPECT_EQ(frame->GetChartSet().names[kSlotPartner].name, "");
+    ASSERT_EQ(questions.Shown().size(), 1u);
+    EXPECT_EQ(questions.Shown()[0].message, "Invalid Astrolog File");
+    questions.Forget();
+
+    struct Case {
+        int save, open;
+        ChartSlot from, to;
+    } cases[] = {
+        {kCmdSaveNativeChart, kCmdOpenPartnerChart, kSlotNative, kSlotPartner},
+        {kCmdExportAstrologNative, kCmdImportAstrologTransit, kSlotNative, kSlotTransit},
+        {kCmdSaveDavisonChart, kCmdOpenTransitChart, kSlotDavison, kSlotTransit},
+        {kCmdExportAstrologDavison, kCmdImportAstrologPartner, kSlotDavison, kSlotPartner},
+        {kCmdSavePartnerChart, kCmdOpenNativeChart, kSlotPartner, kSlotNative},
+        {kCmdExportAstrologTransit, kCmdOpenNativeChart, kSlotTransit, kSlotNative},
+    };
+    // Each slot saved by its command opens again into another slot, the
+    // derived Davison chart included.
+    int n = 0;
+    for (const Case& c : cases) {
+        const wxString path = wxString::Format("%s/saved%d", folder, n++);
+        ChooseFiles({path, path});
+        ChartTimeRecord from = frame->GetChartSet().times[c.from];
+        const ChartNameRecord fromName = frame->GetChartSet().names[c.from];
+        SendMenu(c.save);
+        SendMenu(c.open);
+        ChartTimeRecord to = frame->GetChartSet().times[c.to];
+        to.progressed = from.progressed;
+        to.second = from.second = std::floor(from.second);
+        // Coordinates come back to the rounded second.
+        DecimalToDms(std::round(DmsToDecimal(&to.latitude) * 3600) / 3600, &to.latitude);
+        DecimalToDms(std::round(DmsToDecimal(&from.latitude) * 3600) / 3600, &from.latitude);
+        DecimalToDms(std::round(DmsToDecimal(&to.longitude) * 3600) / 3600, &to.longitude);
+        DecimalToDms(std::round(DmsToDecimal(&from.longitude) * 3600) / 3600, &from.longitude);
+        EXPECT_EQ(std::memcmp(&to, &from, sizeof to), 0) << path;
+        EXPECT_EQ(frame->GetChartSet().names[c.to].name, fromName.name);
+        // The wheel got the new data.
+        EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[c.to].year, from.year);
+    }
+    EXPECT_TRUE(questions.Shown().empty());
+}
+
+TEST_F(ChartFileCommandsTest, TheDefaultSlotAsksFirstAndRewritesTheDefaultChartFile)
+{
+    // No: nothing is read, the file stays.
+    const std::string before = ReadAll(defaultChart);
+    ChooseFiles({charts[0]});
+    questions.QueueAnswer(wxID_NO);
+    SendMenu(kCmdOpenDefaultChart);
+    ASSERT_EQ(questions.Shown().size(), 1u);
+    EXPECT_EQ(questions.Shown()[0].caption, "Warning");
+    EXPECT_EQ(questions.Shown()[0].message, "This will overwrite the current default chart that shows when the "
+                                            "application opens.  Are you sure you want to continue?");
+    EXPECT_EQ(frame->GetChartSet().names[kSlotDefault].name, "");
+    EXPECT_EQ(ReadAll(defaultChart), before);
+
+    // Yes: read, and the default file now holds that chart.
+    ChooseFiles({charts[3]});
+    questions.QueueAnswer(wxID_YES);
+    SendMenu(kCmdOpenDefaultChart);
+    EXPECT_EQ(frame->GetChartSet().names[kSlotDefault].name, "Chart 3");
+    EXPECT_NE(ReadAll(defaultChart).find("Name: Chart 3\r\nDate: 14 March 1953\r\n"), std::string::npos);
+
+    // A refused file still rewrites it, from the unchanged slot.
+    WriteAll(defaultChart, "spoilt");
+    ChooseFiles({text});
+    questions.Forget();
+    questions.QueueAnswer(wxID_YES);
+    SendMenu(kCmdImportAstrologDefault);
+    ASSERT_EQ(questions.Shown().size(), 2u);
+    EXPECT_EQ(questions.Shown()[1].message, "Invalid Astrolog File");
+    EXPECT_NE(ReadAll(defaultChart).find("Name: Chart 3\r\n"), std::string::npos);
+
+    // Saving a copy of the default chart leaves the default file alone.
+    ChooseFiles({folder + "/copy.ovs"});
+    WriteAll(defaultChart, "untouched");
+    SendMenu(kCmdSaveDefaultChart);
+    EXPECT_EQ(ReadAll(defaultChart), "untouched");
+
+    // Chart for now on the default slot, and a swap with it, rewrite it.
+    questions.QueueAnswer(wxID_YES);
+    SendMenu(kCmdChartForNowDefault);
+    EXPECT_NE(ReadAll(defaultChart).find("Date: Now\r\nTime: Now\r\n"), std::string::npos);
+    ChooseFiles({charts[2]});
+    SendMenu(kCmdOpenNativeChart);
+    questions.QueueAnswer(wxID_YES);
+    SendMenu(kCmdSwapNatalDefault);
+    EXPECT_NE(ReadAll(defaultChart).find("Name: Chart 2\r\n"), std::string::npos);
+}
+
+TEST_F(ChartFileCommandsTest, StartUpReadsTheDefaultChartIntoEverySlot)
+{
+    WriteAll(defaultChart, FormatChartFile(MakeChart(-500, 7, 10), {"Last run", "Sydney", 0}, false));
+    auto* second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+    for (ChartSlot slot : {0, 1, 2, 7}) {
+        EXPECT_EQ(second->GetChartSet().times[slot].year, -500) << slot;
+        EXPECT_EQ(second->GetChartSet().names[slot].name, "Last run");
+        EXPECT_EQ(second->GetChartSet().times[slot].progressed, 0);
+    }
+    EXPECT_EQ(second->GetCanvas()->GetChartSet().times[0].hour, 7);
+    second->Destroy();
+
+    // A missing default chart is written from the native slot: a "now" chart.
+    wxRemoveFile(defaultChart);
+    second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+    second->Destroy();
+    EXPECT_NE(ReadAll(defaultChart).find("Date: Now\r\nTime: Now\r\nTimezone: -5 # "), std::string::npos);
+    EXPECT_NE(ReadAll(defaultChart).find("City: New York, NY\r\nCoordinates: 74:00:00W 40:43:00N\r\n"),
+              std::string::npos);
+
+    // A per-user folder that cannot be made: a message, and the defaults.
+    const std::string config = std::getenv("XDG_CONFIG_HOME");
+    const std::string blocked = config + "/file";
+    WriteAll(blocked, "a file where a folder should be");
+    setenv("XDG_CONFIG_HOME", blocked.c_str(), 1);
+    questions.Forget();
+    second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    ASSERT_EQ(questions.Shown().size(), 1u);
+    EXPECT_EQ(questions.Shown()[0].caption, "Error!");
+    EXPECT_EQ(questions.Shown()[0].message,
+              "Cannot create directory " + blocked + "/Orbivantelle, thus cannot use a preferences file.");
+    EXPECT_EQ(second->GetChartSet().times[0].year, 2026);
+    second->Destroy();
+    ov_test::PumpEvents(20);
+}
+
+TEST_F(ChartFileCommandsTest, StartUpWithTheDefaultFilesPaintsTheWheelWithinHalfASecond)
+{
+    WriteAll(defaultChart, FormatChartFile(MakeChart(1987, 7, 10), {"Last run", "Sydney", 0}, false));
+    WriteAll(GetDefaultConfigurationPath(""), "Orbivantelle Configuration File, Format Version: 1.0\r\n");
+    wxStopWatch watch;
+    auto* second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(1100, 900), "/nonexistent");
+    second->Show();
+    while (second->GetCanvas()->GetWheelGeometry(kSlotNative).outerRadius == 0 && watch.Time() < 5000)
+        wxYield();
+    const long elapsed = watch.Time();
+    std::printf("start-up to the first painted wheel: %ld ms\n", elapsed);
+    EXPECT_LT(elapsed, 500);
+    EXPECT_EQ(second->GetCanvas()->GetChartSet().times[kSlotNative].year, 1987);
+    second->Destroy();
+    ov_test::PumpEvents(20);
+}
+
+TEST_F(ChartFileCommandsTest, DroppedFilesOpenIntoTheSlotsOfTheView)
+{
+    struct Case {
+        int view;
+        bool onPanel;
+        std::vector<int> files; // indexes into charts; 4 = Astrolog file, 5 = text file
+        std::vector<ChartSlot> slots;
+    } cases[] = {
+        {kCmdViewComposite, false, {0}, {kSlotNative}},
+        {kCmdViewSynastry, true, {1, 2}, {kSlotNative, kSlotPartner}},
+        {kCmdViewNatalWithTransits, false, {1, 4}, {kSlotNative, kSlotTransit}},
+        {kCmdViewNatalWithTransits, true, {2, 3, 0}, {kSlotNative, kSlotPartner, kSlotTransit}},
+        {kCmdViewDavison, false, {3, 4, 1, 0}, {kSlotNative, kSlotPartner, kSlotTransit}},
+        {kCmdViewNatal, true, {0, 1, 2, 5}, {}},
+    };
+    for (const Case& c : cases) {
+        // Start each drop from charts none of the files hold.
+        questions.Forget();
+        frame->SetSlotToNow(0), frame->SetSlotToNow(1), frame->SetSlotToNow(2);
+        SendMenu(c.view);
+        wxArrayString names;
+        for (int i : c.files)
+            names.push_back(i < 4 ? charts[i] : i == 4 ? astrolog : text);
+        wxWindow* target = c.onPanel ? static_cast<wxWindow*>(frame->GetInfoPanel()) : frame->GetCanvas();
+        auto* drop = dynamic_cast<wxFileDropTarget*>(target->GetDropTarget());
+        ASSERT_NE(drop, nullptr);
+        EXPECT_EQ(drop->OnDropFiles(10, 10, names), !c.slots.empty());
+        // Nothing happens inside the drop itself.
+        EXPECT_TRUE(questions.Shown().empty());
+        EXPECT_EQ(frame->GetChartSet().times[0].year, 2026);
+        ov_test::PumpEvents(20);
+
+        for (size_t k = 0; k < c.slots.size(); ++k) {
+            const int file = c.files[k];
+            const ChartSlot slot = c.slots[k];
+            EXPECT_EQ(frame->GetChartSet().times[slot].year, file < 4 ? 1950 + file : -43) << k;
+            EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[slot].year, file < 4 ? 1950 + file : -43);
+        }
+        if (c.slots.empty()) {
+            ASSERT_EQ(questions.Shown().size(), 1u);
+            EXPECT_EQ(questions.Shown()[0].message,
+                      "Not all files dropped are valid data files\nPlease select different files and try again.");
+            for (ChartSlot slot : {0, 1, 2})
+                EXPECT_EQ(frame->GetChartSet().times[slot].year, 2026);
+        } else {
+            EXPECT_TRUE(questions.Shown().empty());
+        }
+    }
+}
+
+} // namespace
