@@ -4,6 +4,7 @@
 
 #include <wx/dc.h>
 #include <wx/font.h>
+#include <wx/graphics.h>
 #include <wx/pen.h>
 
 #include "display/glyphs/colours.h"
@@ -47,6 +48,21 @@ TextExtent SelectedFontExtent(wxDC& dc, const wxString& text)
     e.height = h;
     e.descent = d;
     return e;
+}
+
+// Draws one line of text at (x, y) in the selected font and colour. The
+// device context would measure the text again after drawing it, only to
+// widen its bounding box, which nothing here reads; on a graphics context
+// that measuring costs as much as the drawing, so plain left-to-right text
+// with a transparent background goes straight to the graphics context.
+void DrawRun(wxDC& dc, const wxString& text, int x, int y)
+{
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (gc && dc.GetBackgroundMode() == wxBRUSHSTYLE_TRANSPARENT && dc.GetLogicalFunction() == wxCOPY &&
+        dc.GetLayoutDirection() != wxLayout_RightToLeft && text.find('\n') == wxString::npos)
+        gc->DrawText(text, x, y);
+    else
+        dc.DrawText(text, x, y);
 }
 
 } // namespace
@@ -117,7 +133,7 @@ void TextCursor::WriteText(wxDC& dc, const wxString& text, const wxColour& colou
     else if (align == kAlignRight)
         column = width - left - e.width;
     if (!run.empty())
-        dc.DrawText(run, column, y);
+        DrawRun(dc, run, column, y);
     if (newlines >= 1) {
         x = left;
         y += newlines * e.height;
