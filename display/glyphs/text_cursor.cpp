@@ -94,7 +94,7 @@ TextExtent TextCursor::Extent(wxDC& dc, const wxString& run, int pointSize, int 
     // only keeps a long session from growing the cache without end.
     if (m_extents.size() >= 4096)
         m_extents.clear();
-    dc.SetFont(MakeFont(pointSize, family, bold));
+    SelectFont(dc, Font(pointSize, family, bold));
     const TextExtent e = SelectedFontExtent(dc, run);
     m_extents.emplace(key, e);
     return e;
@@ -102,6 +102,22 @@ TextExtent TextCursor::Extent(wxDC& dc, const wxString& run, int pointSize, int 
 
 
 TextCursor::TextCursor() = default;
+
+const wxFont& TextCursor::Font(int pointSize, int family, bool bold)
+{
+    const auto key = std::make_tuple(pointSize, family, bold);
+    auto found = m_fonts.find(key);
+    if (found == m_fonts.end())
+        found = m_fonts.emplace(key, MakeFont(pointSize, family, bold)).first;
+    return found->second;
+}
+
+void TextCursor::SelectFont(wxDC& dc, const wxFont& font)
+{
+    // The same font object shares its data; anything else is selected anew.
+    if (!dc.GetFont().IsSameAs(font))
+        dc.SetFont(font);
+}
 
 void TextCursor::SetArea(int areaLeft, int areaTop, int areaWidth, int areaHeight)
 {
@@ -125,8 +141,11 @@ void TextCursor::WriteText(wxDC& dc, const wxString& text, const wxColour& colou
     wxString run = text;
     const int newlines = StripTrailingNewlines(&run);
     const TextExtent e = Extent(dc, run, pointSize, family, bold);
-    dc.SetFont(MakeFont(pointSize, family, bold));
-    dc.SetTextForeground(colour);
+    SelectFont(dc, Font(pointSize, family, bold));
+    // Setting the colour remakes the context's font, so it is left alone
+    // when it is already right.
+    if (dc.GetTextForeground() != colour)
+        dc.SetTextForeground(colour);
     int column = x;
     if (align == kAlignCentre)
         column = (width - e.width) / 2;
@@ -147,7 +166,7 @@ int TextCursor::MeasureText(wxDC& dc, const wxString& text, int pointSize, bool 
     wxString run = text;
     StripTrailingNewlines(&run);
     const int measured = run.empty() ? 0 : Extent(dc, run, pointSize, family, bold).width;
-    dc.SetFont(MakeFont(pointSize, family, bold));
+    SelectFont(dc, Font(pointSize, family, bold));
     return measured;
 }
 
