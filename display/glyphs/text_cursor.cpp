@@ -1,5 +1,6 @@
 #include "display/glyphs/text_cursor.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <wx/dc.h>
@@ -63,6 +64,20 @@ void DrawRun(wxDC& dc, const wxString& text, int x, int y)
         gc->DrawText(text, x, y);
     else
         dc.DrawText(text, x, y);
+}
+
+// False when nothing drawn between logical rows top and bottom can reach
+// the context's picture. A page taller than the window is laid out whole on
+// every paint; what lies outside is still measured (positions below depend
+// on it) but not drawn, as it would be clipped anyway.
+bool RowsReachPicture(const wxDC& dc, int top, int bottom)
+{
+    const wxSize size = dc.GetSize();
+    if (size.x <= 0 || size.y <= 0)
+        return true;
+    const int a = dc.DeviceToLogicalY(0);
+    const int b = dc.DeviceToLogicalY(size.y);
+    return bottom >= std::min(a, b) && top <= std::max(a, b);
 }
 
 } // namespace
@@ -151,7 +166,9 @@ void TextCursor::WriteText(wxDC& dc, const wxString& text, const wxColour& colou
         column = (width - e.width) / 2;
     else if (align == kAlignRight)
         column = width - left - e.width;
-    if (!run.empty())
+    // A run's ink stays within its line's height around the line; a whole
+    // line's height of margin on each side is ample.
+    if (!run.empty() && RowsReachPicture(dc, y - e.height, y + 2 * e.height))
         DrawRun(dc, run, column, y);
     if (newlines >= 1) {
         x = left;
@@ -174,10 +191,13 @@ void TextCursor::WriteGlyph(wxDC& dc, int glyphId, const wxColour& colour, int s
                             bool newLine)
 {
     const int size = unit * scale;
-    if (glyphId != kBlankGlyph) {
+    const int cy = y + size / 2 + 3 * scale;
+    // Glyph strokes stay within half a cell (eight grid steps of half the
+    // scale at most) of the centre, plus the pen.
+    const int reach = size + penWidth + 2;
+    if (glyphId != kBlankGlyph && RowsReachPicture(dc, cy - reach, cy + reach)) {
         dc.SetPen(wxPen(colour, penWidth, wxPENSTYLE_SOLID));
         const int cx = centred ? width / 2 : x + size / 2;
-        const int cy = y + size / 2 + 3 * scale;
         DrawGlyph(glyphId, dc, cx, cy, scale);
     }
     if (newLine) {
