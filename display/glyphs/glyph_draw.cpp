@@ -94,9 +94,10 @@ struct GlyphRaster {
     int reach = 0;             ///< the picture spans the origin plus and minus this
 };
 
-using GlyphRasterKey = std::tuple<const CompiledGlyph*, int32_t, int, wxUint32>;
+/// Glyph, scale, and the pen's width, colour, cap and join.
+using GlyphRasterKey = std::tuple<const CompiledGlyph*, int32_t, int, wxUint32, int, int>;
 
-/// Glyph pictures by glyph, scale, pen width and colour. The wheel shows a
+/// Glyph pictures by glyph, scale and pen. The wheel shows a
 /// few hundred at most; the bound only keeps odd callers from growing it.
 std::map<GlyphRasterKey, GlyphRaster>& GlyphRasters()
 {
@@ -130,6 +131,8 @@ GlyphRaster MakeGlyphRaster(const CompiledGlyph& glyph, const wxPen& pen, int32_
         dc.SetBackground(*wxBLACK_BRUSH);
         dc.Clear();
         wxGraphicsContext* gc = dc.GetGraphicsContext();
+        if (!gc)
+            return raster; // no picture: the caller strokes the glyph
         gc->SetAntialiasMode(wxANTIALIAS_NONE);
         wxPen white(pen);
         white.SetColour(*wxWHITE);
@@ -169,7 +172,7 @@ bool DrawGlyphRaster(wxGraphicsContext& gc, const wxDC& dc, const CompiledGlyph&
         return false;
 
     auto& rasters = GlyphRasters();
-    const GlyphRasterKey key(&glyph, scale, pen.GetWidth(), pen.GetColour().GetRGB());
+    const GlyphRasterKey key(&glyph, scale, pen.GetWidth(), pen.GetColour().GetRGB(), pen.GetCap(), pen.GetJoin());
     auto found = rasters.find(key);
     if (found == rasters.end() || found->second.strokes.dx != glyph.dx || found->second.strokes.dy != glyph.dy ||
         found->second.strokes.flags != glyph.flags) {
@@ -178,6 +181,8 @@ bool DrawGlyphRaster(wxGraphicsContext& gc, const wxDC& dc, const CompiledGlyph&
         found = rasters.insert_or_assign(key, MakeGlyphRaster(glyph, pen, scale)).first;
     }
     const GlyphRaster& raster = found->second;
+    if (raster.picture.IsNull())
+        return false;
     const int side = 2 * raster.reach + 1;
     gc.DrawBitmap(raster.picture, x - raster.reach, y - raster.reach, side, side);
     return true;
