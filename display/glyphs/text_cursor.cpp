@@ -192,8 +192,8 @@ void TextCursor::WriteGlyph(wxDC& dc, int glyphId, const wxColour& colour, int s
 {
     const int size = unit * scale;
     const int cy = y + size / 2 + 3 * scale;
-    // Glyph strokes stay within half a cell (eight grid steps of half the
-    // scale at most) of the centre, plus the pen.
+    // Glyph strokes stay within half a cell of the centre (a character's
+    // cell hangs below it); a whole cell plus the pen is ample.
     const int reach = size + penWidth + 2;
     if (glyphId != kBlankGlyph && RowsReachPicture(dc, cy - reach, cy + reach)) {
         dc.SetPen(wxPen(colour, penWidth, wxPENSTYLE_SOLID));
