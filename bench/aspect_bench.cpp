@@ -204,4 +204,34 @@ void BM_PatternSearchCrowdedChart(benchmark::State& state)
 }
 BENCHMARK(BM_PatternSearchCrowdedChart)->Unit(benchmark::kMillisecond);
 
+
+// Crowded charts of another shape: all 38 points in six clusters, the
+// clusters `spacing` degrees apart (72 puts the sixth onto the first), each
+// point within `spread` degrees of its cluster, all 18 kinds searched.
+std::vector<AspectRecord> ClusteredChart(double spacing, double spread, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> jitter(-spread, spread);
+    ChartPositions positions[kChartSlots];
+    for (PointIndex p = 0; p < kChartPoints; ++p)
+        ov_test::SetLongitude(positions[0], p, std::fmod((p % 6) * spacing + jitter(random) + 360.0, 360.0));
+    ChartRestrictions r;
+    SetDefaultRestrictions(r);
+    ov_test::ShowAllPointsAndAspects(r);
+    return Search(positions, r);
+}
+
+// Argument: the clusters' spacing in degrees (60: within 2 degrees, 72: within 1).
+void BM_PatternSearchClusteredChart(benchmark::State& state)
+{
+    const double spacing = double(state.range(0));
+    const double spread = spacing == 60 ? 2.0 : 1.0;
+    std::vector<std::vector<AspectRecord>> sets;
+    for (unsigned v = 0; v < 4; ++v)
+        sets.push_back(ClusteredChart(spacing, spread, 11 + v));
+    RunPatternSearch(state, sets);
+    state.counters["records"] = double(sets[0].size());
+}
+BENCHMARK(BM_PatternSearchClusteredChart)->Arg(60)->Arg(72)->ArgName("spacing")->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,6 +1,7 @@
 // Drawing the whole chart wheel into a 900 x 900 memory context: a natal
-// chart with its aspect lines, a two-ring chart, and one time-motion frame
-// (recalculate, search aspects, draw). Needs a display; skips without one.
+// chart with its aspect lines, a two-ring chart, the configuration and
+// dispositor views. Needs a display; skips without one. The whole frame of a
+// time motion is in time_motion_bench.cpp.
 #include <benchmark/benchmark.h>
 
 #include <wx/bitmap.h>
@@ -58,14 +59,6 @@ public:
     ~WheelBench() { m_frame->Destroy(); }
 
     void Recalculate() { RecalculateCharts(m_set, m_restrictions, ids::kPlacidus); }
-    void Advance(int minutes)
-    {
-        m_set.times[kSlotTransit].minute += minutes;
-        if (m_set.times[kSlotTransit].minute >= 60) {
-            m_set.times[kSlotTransit].minute -= 60;
-            m_set.times[kSlotTransit].hour = (m_set.times[kSlotTransit].hour + 1) % 24;
-        }
-    }
     void Hand() { m_canvas->SetChartData(m_set.positions, m_set.times, m_set.names, false); }
     void Draw() { m_canvas->Draw(m_dc); }
     int AspectCount() const { return m_canvas->GetAspectCount(); }
@@ -103,24 +96,6 @@ void BM_WheelDrawDispositorsBySign(benchmark::State& state)
     RunDraw(state, kChartNatal | kViewDispositorsBySign);
 }
 
-// One frame of a time motion with every point shown: move the transit on,
-// recalculate all eight slots, search the aspects between the two charts and
-// draw the two rings.
-void BM_WheelTimeMotionFrame(benchmark::State& state)
-{
-    if (!ov_bench::HasDisplay()) {
-        state.SkipWithError("no display");
-        return;
-    }
-    WheelBench bench(kChartTransits | kViewAspects, true);
-    for (auto _ : state) {
-        bench.Advance(1);
-        bench.Recalculate();
-        bench.Hand();
-        bench.Draw();
-    }
-}
-
 } // namespace
 
 BENCHMARK(BM_WheelDrawNatalWithAspects)->Unit(benchmark::kMillisecond);
@@ -129,4 +104,3 @@ BENCHMARK(BM_WheelDrawNatalAllPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelDrawTransitsAllPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelDrawConfigurations)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelDrawDispositorsBySign)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WheelTimeMotionFrame)->Unit(benchmark::kMillisecond);

@@ -30,7 +30,7 @@ int CompactPoint(ObjectId id)
     if (id >= ids::kPointFirst && id < ids::kPointFirst + kComputedPoints)
         return id - ids::kPointFirst;
     if (id >= ids::kHouseFirst && id <= ids::kHouseLast)
-        return CuspIdToIndex(id);
+        return id - ids::kHouseFirst + kComputedPoints;
     return -1;
 }
 
@@ -41,11 +41,8 @@ int CompactPoint(ObjectId id)
 /// When every pair of points carries at most one record and every shape joins
 /// all pairs of its points (true for the records of one chart and for all ten
 /// shapes), a completed configuration is exactly the set of records among its
-/// points. A set is then a prefix (in index order) of such a completion only
-/// when every pair of its points is joined by a record that is either in the
-/// set or comes later. That test cuts the search from tens of millions of
-/// sets to the few that can still close, without changing what is found or
-/// in which order.
+/// points, and the search grows sets of points instead (SearchPointSets);
+/// records of two charts, which repeat point pairs, take the record sets.
 class PatternSearch {
 public:
     PatternSearch(AspectRecord* records, int count, AspectPatternArray* patterns)
@@ -61,8 +58,17 @@ private:
         int aspectCount = 0;
     };
 
-    void SearchAspectPatterns(int first, int deadline, unsigned open);
-    bool AddPoints(int l, int parentDeadline, int* deadline);
+    /// A configuration found among a set of points: its records, ascending.
+    struct PointSetFind {
+        int configuration;
+        int recordCount;
+        int records[15];
+    };
+
+    void SearchAspectPatterns(int first, unsigned open);
+    bool AddPoints(int l);
+    void SearchPointSets();
+    void ExtendPointSet(int from, unsigned open, std::vector<PointSetFind>& found);
     void Emit(int c);
 
     AspectRecord* m_records;
@@ -77,14 +83,14 @@ private:
 
     std::vector<int> m_kind;        // aspect kind index of each record, -1 none
     std::vector<unsigned> m_mask;   // configurations whose shape holds the record's kind
-    std::vector<int> m_compactA, m_compactB;
-    bool m_pairPruning = false;
+    bool m_bySets = false;          // configurations are found as point sets
     int m_pairRecord[kChartPoints][kChartPoints];
 
     int m_set[16];
     int m_setSize = 0;
+    int m_pointSet[8];        // compact points of the point set being grown
+    int m_pointSetSize = 0;
     ObjectId m_points[8];     // distinct point ids of the set (at most 6)
-    int m_compact[8];         // their compact indices (pair pruning only)
     int m_pointCount = 0;
 };
 
@@ -111,11 +117,9 @@ void PatternSearch::Run()
 
     m_kind.resize(m_count);
     m_mask.resize(m_count);
-    m_compactA.resize(m_count);
-    m_compactB.resize(m_count);
     for (auto& row : m_pairRecord)
         std::fill(std::begin(row), std::end(row), kNoRecord);
-    m_pairPruning = completeShapes;
+    m_bySets = completeShapes;
     for (int r = 0; r < m_count; ++r) {
         const int k = AspectKindIndex(m_records[r].aspect);
         m_kind[r] = k;
@@ -125,74 +129,156 @@ void PatternSearch::Run()
                 m_mask[r] |= 1u << c;
         const int a = CompactPoint(m_records[r].pointA);
         const int b = CompactPoint(m_records[r].pointB);
-        m_compactA[r] = a;
-        m_compactB[r] = b;
         if (a < 0 || b < 0 || a == b || m_pairRecord[a][b] != kNoRecord) {
-            m_pairPruning = false;
+            m_bySets = false;
             continue;
         }
         m_pairRecord[a][b] = m_pairRecord[b][a] = r;
     }
 
+    if (m_bySets) {
+        SearchPointSets();
+        return;
+    }
     unsigned open = 0;
     for (int c = 0; c < kPatternKinds; ++c)
         if (m_remainingTotal[c] > 0)
             open |= 1u << c;
     if (m_count > 0)
-        SearchAspectPatterns(0, m_count, open);
+        SearchAspectPatterns(0, open);
+}
+
+// When every pair of points has at most one record and every shape joins all
+// pairs of its points, a configuration found by the record-set enumeration is
+// exactly a set of points whose joining records all exist and whose kinds are
+// the shape's. Growing point sets (each point above the last, every new point
+// joined to all the others by a record of a kind some shape still lacks)
+// finds them all while visiting far fewer sets: on a crowded chart the record
+// sets number in the millions, the point sets in the tens of thousands. The
+// finds are then put in the order the record-set enumeration reaches them:
+// sets compared at their first differing record, the later record first, a
+// set before its extensions, and for one set the configurations in order.
+void PatternSearch::SearchPointSets()
+{
+    unsigned open = 0;
+    for (int c = 0; c < kPatternKinds; ++c)
+        if (m_remainingTotal[c] > 0 && m_shapes[c].pointCount >= 2)
+            open |= 1u << c;
+    std::vector<PointSetFind> found;
+    m_pointSetSize = 0;
+    ExtendPointSet(0, open, found);
+
+    std::sort(found.begin(), found.end(), [](const PointSetFind& a, const PointSetFind& b) {
+        const int n = std::min(a.recordCount, b.recordCount);
+        for (int i = 0; i < n; ++i)
+            if (a.records[i] != b.records[i])
+                return a.records[i] > b.records[i];
+        if (a.recordCount != b.recordCount)
+            return a.recordCount < b.recordCount;
+        return a.configuration < b.configuration;
+    });
+    // Each record's list gets its final length at once rather than growing.
+    std::vector<int> listLength(m_count, 0);
+    for (const PointSetFind& f : found)
+        for (int i = 0; i < f.recordCount; ++i)
+            ++listLength[f.records[i]];
+    for (int r = 0; r < m_count; ++r)
+        m_records[r].configurations.reserve(listLength[r]);
+    for (const PointSetFind& f : found) {
+        m_setSize = f.recordCount;
+        std::copy(f.records, f.records + f.recordCount, m_set);
+        Emit(f.configuration);
+    }
+    m_setSize = 0;
+}
+
+// Adds each point from `from` on to the set in turn. A configuration stays
+// open while the records joining the new point to the others fit into what
+// it still lacks; one that has all its points is complete.
+void PatternSearch::ExtendPointSet(int from, unsigned open, std::vector<PointSetFind>& found)
+{
+    const int size = m_pointSetSize;
+    for (int v = from; v < kChartPoints; ++v) {
+        int joins[8];
+        unsigned fits = open;
+        for (int i = 0; i < size && fits; ++i) {
+            const int r = m_pairRecord[m_pointSet[i]][v];
+            if (r == kNoRecord) {
+                fits = 0;
+                break;
+            }
+            joins[i] = r;
+            fits &= m_mask[r];
+        }
+        if (!fits && size > 0)
+            continue;
+        if (size == 0) {
+            // A point without any record joins no set.
+            bool joined = false;
+            for (int u = 0; u < kChartPoints && !joined; ++u)
+                joined = m_pairRecord[v][u] != kNoRecord;
+            if (!joined)
+                continue;
+        }
+        unsigned taken = 0;
+        for (int c = 0; c < kPatternKinds; ++c) {
+            if (!(fits & (1u << c)) || size + 1 > m_shapes[c].pointCount)
+                continue;
+            int i = 0;
+            for (; i < size; ++i) {
+                const int k = m_kind[joins[i]];
+                if (m_remaining[c][k] == 0)
+                    break;
+                --m_remaining[c][k];
+            }
+            if (i < size) {
+                while (i-- > 0)
+                    ++m_remaining[c][m_kind[joins[i]]];
+                continue;
+            }
+            taken |= 1u << c;
+        }
+        if (!taken)
+            continue;
+        m_pointSet[m_pointSetSize++] = v;
+        unsigned extend = 0;
+        for (int c = 0; c < kPatternKinds; ++c) {
+            if (!(taken & (1u << c)))
+                continue;
+            if (m_pointSetSize == m_shapes[c].pointCount) {
+                PointSetFind f;
+                f.configuration = c;
+                f.recordCount = 0;
+                for (int a = 0; a < m_pointSetSize; ++a)
+                    for (int b = a + 1; b < m_pointSetSize; ++b)
+                        f.records[f.recordCount++] = m_pairRecord[m_pointSet[a]][m_pointSet[b]];
+                std::sort(f.records, f.records + f.recordCount);
+                found.push_back(f);
+            } else {
+                extend |= 1u << c;
+            }
+        }
+        if (extend)
+            ExtendPointSet(v + 1, extend, found);
+        --m_pointSetSize;
+        for (int c = 0; c < kPatternKinds; ++c)
+            if (taken & (1u << c))
+                for (int i = 0; i < size; ++i)
+                    ++m_remaining[c][m_kind[joins[i]]];
+    }
 }
 
 // Adds the points of record l to the set's points; false when the set would
-// hold more points than any shape. With pair pruning it also checks that
-// every pair of the set's points is joined by a record that is in the set or
-// comes after l, and sets *deadline to the earliest such later record
-// (m_count when there is none): a candidate beyond it would leave that record
-// out for good. The caller restores the point list.
-bool PatternSearch::AddPoints(int l, int parentDeadline, int* deadline)
+// hold more points than any shape. The caller restores the point list.
+bool PatternSearch::AddPoints(int l)
 {
-    const ObjectId ends[2] = {m_records[l].pointA, m_records[l].pointB};
-    const int compactEnds[2] = {m_compactA[l], m_compactB[l]};
-    const int before = m_pointCount;
-    for (int e = 0; e < 2; ++e) {
-        if (std::find(m_points, m_points + m_pointCount, ends[e]) != m_points + m_pointCount)
+    for (ObjectId id : {m_records[l].pointA, m_records[l].pointB}) {
+        if (std::find(m_points, m_points + m_pointCount, id) != m_points + m_pointCount)
             continue;
         if (m_pointCount >= m_maxPoints)
             return false;
-        m_points[m_pointCount] = ends[e];
-        m_compact[m_pointCount] = compactEnds[e];
-        ++m_pointCount;
+        m_points[m_pointCount++] = id;
     }
-    if (!m_pairPruning) {
-        *deadline = m_count;
-        return true;
-    }
-    if (m_pointCount == before) {
-        // Record l joins two known points: it was their pending record.
-        int next = m_count;
-        for (int p = 0; p < m_pointCount; ++p)
-            for (int q = p + 1; q < m_pointCount; ++q) {
-                const int r = m_pairRecord[m_compact[p]][m_compact[q]];
-                if (r == kNoRecord)
-                    return false;
-                if (r > l)
-                    next = std::min(next, r);
-            }
-        *deadline = next;
-        return true;
-    }
-    int pending = parentDeadline;
-    for (int p = before; p < m_pointCount; ++p)
-        for (int q = 0; q < p; ++q) {
-            const int r = m_pairRecord[m_compact[p]][m_compact[q]];
-            if (r == l)
-                continue;
-            // A new point has no record in the set yet, so every record that
-            // joins it to the others must still come.
-            if (r == kNoRecord || r < l)
-                return false;
-            pending = std::min(pending, r);
-        }
-    *deadline = pending;
     return true;
 }
 
@@ -200,6 +286,8 @@ void PatternSearch::Emit(int c)
 {
     auto pattern = std::make_unique<AspectPattern>();
     pattern->configuration = ids::kPatternFirst + c;
+    pattern->aspectIndices.reserve(m_setSize);
+    pattern->pointIds.reserve(m_shapes[c].pointCount);
     for (int s = 0; s < m_setSize; ++s) {
         const AspectRecord& r = m_records[m_set[s]];
         pattern->aspectIndices.push_back(m_set[s]);
@@ -214,17 +302,16 @@ void PatternSearch::Emit(int c)
 }
 
 // Visits the sets made of the current set plus one record l, for l from the
-// last record (or the set's deadline) down to first.
-void PatternSearch::SearchAspectPatterns(int first, int deadline, unsigned open)
+// last record down to first.
+void PatternSearch::SearchAspectPatterns(int first, unsigned open)
 {
-    for (int l = std::min(deadline, m_count - 1); l >= first; --l) {
+    for (int l = m_count - 1; l >= first; --l) {
         // A record of a kind no open configuration needs closes them all:
         // the set completes nothing and is not extended.
         if (!(m_mask[l] & open))
             continue;
         const int savedPoints = m_pointCount;
-        int childDeadline = m_count;
-        if (!AddPoints(l, deadline, &childDeadline)) {
+        if (!AddPoints(l)) {
             m_pointCount = savedPoints;
             continue;
         }
@@ -248,7 +335,7 @@ void PatternSearch::SearchAspectPatterns(int first, int deadline, unsigned open)
             }
         }
         if (extend && m_setSize < m_maxAspects && l + 1 < m_count)
-            SearchAspectPatterns(l + 1, childDeadline, extend);
+            SearchAspectPatterns(l + 1, extend);
 
         for (int c = 0; c < kPatternKinds; ++c)
             if (touched & (1u << c)) {

@@ -1,9 +1,11 @@
 #include "display/glyphs/text_cursor.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <wx/dc.h>
 #include <wx/font.h>
+#include <wx/graphics.h>
 #include <wx/pen.h>
 
 #include "display/glyphs/colours.h"
@@ -50,6 +52,35 @@ TextExtent SelectedFontExtent(wxDC& dc, const wxString& text)
     return e;
 }
 
+// Draws one line of text at (x, y) in the selected font and colour. The
+// device context would measure the text again after drawing it, only to
+// widen its bounding box, which nothing here reads; on a graphics context
+// that measuring costs as much as the drawing, so plain left-to-right text
+// with a transparent background goes straight to the graphics context.
+void DrawRun(wxDC& dc, const wxString& text, int x, int y)
+{
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (gc && dc.GetBackgroundMode() == wxBRUSHSTYLE_TRANSPARENT && dc.GetLogicalFunction() == wxCOPY &&
+        dc.GetLayoutDirection() != wxLayout_RightToLeft && text.find('\n') == wxString::npos)
+        gc->DrawText(text, x, y);
+    else
+        dc.DrawText(text, x, y);
+}
+
+// False when nothing drawn between logical rows top and bottom can reach
+// the context's picture. A page taller than the window is laid out whole on
+// every paint; what lies outside is still measured (positions below depend
+// on it) but not drawn, as it would be clipped anyway.
+bool RowsReachPicture(const wxDC& dc, int top, int bottom)
+{
+    const wxSize size = dc.GetSize();
+    if (size.x <= 0 || size.y <= 0)
+        return true;
+    const int a = dc.DeviceToLogicalY(0);
+    const int b = dc.DeviceToLogicalY(size.y);
+    return bottom >= std::min(a, b) && top <= std::max(a, b);
+}
+
 } // namespace
 
 // Measures runs of the markup font through the cursor's extent cache.
@@ -79,7 +110,7 @@ TextExtent TextCursor::Extent(wxDC& dc, const wxString& run, int pointSize, int 
     // only keeps a long session from growing the cache without end.
     if (m_extents.size() >= 4096)
         m_extents.clear();
-    dc.SetFont(MakeFont(pointSize, family, bold));
+    SelectFont(dc, Font(pointSize, family, bold));
     const TextExtent e = SelectedFontExtent(dc, run);
     m_extents.emplace(key, e);
     return e;
@@ -87,6 +118,22 @@ TextExtent TextCursor::Extent(wxDC& dc, const wxString& run, int pointSize, int 
 
 
 TextCursor::TextCursor() = default;
+
+const wxFont& TextCursor::Font(int pointSize, int family, bool bold)
+{
+    const auto key = std::make_tuple(pointSize, family, bold);
+    auto found = m_fonts.find(key);
+    if (found == m_fonts.end())
+        found = m_fonts.emplace(key, MakeFont(pointSize, family, bold)).first;
+    return found->second;
+}
+
+void TextCursor::SelectFont(wxDC& dc, const wxFont& font)
+{
+    // The same font object shares its data; anything else is selected anew.
+    if (!dc.GetFont().IsSameAs(font))
+        dc.SetFont(font);
+}
 
 void TextCursor::SetArea(int areaLeft, int areaTop, int areaWidth, int areaHeight)
 {
@@ -110,15 +157,20 @@ void TextCursor::WriteText(wxDC& dc, const wxString& text, const wxColour& colou
     wxString run = text;
     const int newlines = StripTrailingNewlines(&run);
     const TextExtent e = Extent(dc, run, pointSize, family, bold);
-    dc.SetFont(MakeFont(pointSize, family, bold));
-    dc.SetTextForeground(colour);
+    SelectFont(dc, Font(pointSize, family, bold));
+    // Setting the colour remakes the context's font, so it is left alone
+    // when it is already right.
+    if (dc.GetTextForeground() != colour)
+        dc.SetTextForeground(colour);
     int column = x;
     if (align == kAlignCentre)
         column = (width - e.width) / 2;
     else if (align == kAlignRight)
         column = width - left - e.width;
-    if (!run.empty())
-        dc.DrawText(run, column, y);
+    // A run's ink stays within its line's height around the line; a whole
+    // line's height of margin on each side is ample.
+    if (!run.empty() && RowsReachPicture(dc, y - e.height, y + 2 * e.height))
+        DrawRun(dc, run, column, y);
     if (newlines >= 1) {
         x = left;
         y += newlines * e.height;
@@ -132,7 +184,7 @@ int TextCursor::MeasureText(wxDC& dc, const wxString& text, int pointSize, bool 
     wxString run = text;
     StripTrailingNewlines(&run);
     const int measured = run.empty() ? 0 : Extent(dc, run, pointSize, family, bold).width;
-    dc.SetFont(MakeFont(pointSize, family, bold));
+    SelectFont(dc, Font(pointSize, family, bold));
     return measured;
 }
 
@@ -140,10 +192,13 @@ void TextCursor::WriteGlyph(wxDC& dc, int glyphId, const wxColour& colour, int s
                             bool newLine)
 {
     const int size = unit * scale;
-    if (glyphId != kBlankGlyph) {
+    const int cy = y + size / 2 + 3 * scale;
+    // Glyph strokes stay within half a cell of the centre (a character's
+    // cell hangs below it); a whole cell plus the pen is ample.
+    const int reach = size + penWidth + 2;
+    if (glyphId != kBlankGlyph && RowsReachPicture(dc, cy - reach, cy + reach)) {
         dc.SetPen(wxPen(colour, penWidth, wxPENSTYLE_SOLID));
         const int cx = centred ? width / 2 : x + size / 2;
-        const int cy = y + size / 2 + 3 * scale;
         DrawGlyph(glyphId, dc, cx, cy, scale);
     }
     if (newLine) {

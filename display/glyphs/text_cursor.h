@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <wx/colour.h>
+#include <wx/font.h>
 #include <wx/string.h>
 
 #include "display/glyphs/markup_layout.h"
@@ -58,7 +61,14 @@ private:
     /// per line, so extents are kept by font and text.
     TextExtent Extent(wxDC& dc, const wxString& run, int pointSize, int family, bool bold);
 
+    /// The font of a size, family and weight, made once: every run selects
+    /// one, and making and selecting a font costs more than a short run.
+    const wxFont& Font(int pointSize, int family, bool bold);
+    /// Selects the font into dc unless it already is.
+    void SelectFont(wxDC& dc, const wxFont& font);
+
     std::unordered_map<std::string, TextExtent> m_extents;
+    std::map<std::tuple<int, int, bool>, wxFont> m_fonts;
 };
 
 /// The markup text of a zodiac position: text scale, degrees, sign glyph at

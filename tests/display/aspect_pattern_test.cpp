@@ -254,3 +254,37 @@ TEST(AspectPatterns, RepeatedPointPairsMatchLiteral)
         EXPECT_EQ(Pruned(records, &patterns), LiteralSearch(records).found) << trial;
     }
 }
+
+// Catches a difference, order included, on the chart shape that crowds
+// figures most: points in six clusters 60 degrees apart (within 2 degrees),
+// where nearly every pair aspects and grand sextiles abound, and 72 degrees
+// apart (within 1 degree, the sixth cluster on the first). The literal
+// enumeration's running time bounds the size to two points a cluster; the
+// benchmarks run the same shape with all 38 points.
+TEST(AspectPatterns, PrunedEqualsLiteralOnClusteredCharts)
+{
+    struct Case {
+        double spacing, spread;
+        int points;
+    };
+    const Case cases[] = {{60, 2.0, 12}, {72, 1.0, 12}};
+    std::mt19937 random(38);
+    int figures = 0;
+    for (const Case& c : cases)
+        for (int trial = 0; trial < 2; ++trial) {
+            std::uniform_real_distribution<double> jitter(-c.spread, c.spread);
+            SearchSetup s;
+            s.SearchAll();
+            for (int p = 0; p < c.points; ++p) {
+                const PointIndex index = p < 13 ? p : 26 + (p - 13);  // cusps too
+                s.Show(0, index, std::fmod((p % 6) * c.spacing + jitter(random) + 360.0, 360.0));
+            }
+            auto records = FindRecords(s);
+            AspectPatternArray patterns;
+            const auto found = Pruned(records, &patterns);
+            ASSERT_EQ(found, LiteralSearch(records).found) << c.spacing << " degrees, " << c.points << " points";
+            ExpectRecordLists(records, found);
+            figures += static_cast<int>(found.size());
+        }
+    EXPECT_GT(figures, 500);  // grand sextiles and all their sub-figures
+}

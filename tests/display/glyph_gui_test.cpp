@@ -192,3 +192,68 @@ TEST(GlyphErrors, AtMostFiveBoxesInOneRunButEveryBadCharacterCompiles)
     for (size_t k = 0; k < g.Size(); ++k)
         EXPECT_TRUE(g.dx[k] == 0 && g.dy[k] == 0 && g.flags[k] == 0);
 }
+
+// Catches a glyph drawn faster but not the same: every glyph of every table,
+// drawn by DrawGlyph (a kept picture on an unsmoothed context, strokes
+// through the graphics context on a smoothed one) and by plain lines and end
+// points, must give identical pixels, with coloured pens of widths 1 and 2
+// on a background that is not black, at whole-pixel offsets, drawn twice (the
+// second from the kept picture) and again after the tables are recompiled.
+TEST(GlyphPixels, FastDrawingEqualsLinesAndPoints)
+{
+    constexpr int kCell = 56;
+    constexpr int kColumns = 20;
+    struct Glyph {
+        GlyphTableKind table;
+        int index;
+    };
+    std::vector<Glyph> glyphs;
+    for (GlyphTableKind table :
+         {GlyphTableKind::Signs, GlyphTableKind::Points, GlyphTableKind::Aspects, GlyphTableKind::Characters})
+        for (int i = 0; i < GlyphTableSize(table); ++i)
+            glyphs.push_back({table, i});
+    const int rows = (static_cast<int>(glyphs.size()) + kColumns - 1) / kColumns;
+
+    // fast: DrawGlyph's own way; else each stroke as a line and its end point.
+    auto paint = [&](bool fast, wxAntialiasMode smoothing, int width, int scale, int pass) {
+        wxBitmap bitmap(kColumns * kCell, rows * kCell, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            dc.GetGraphicsContext()->SetAntialiasMode(smoothing);
+            dc.SetBackground(wxBrush(wxColour(40, 60, 80)));
+            dc.Clear();
+            for (size_t g = 0; g < glyphs.size(); ++g) {
+                dc.SetPen(wxPen(wxColour(200, 30 + 20 * (g % 10), 90), width, wxPENSTYLE_SOLID));
+                const int x = static_cast<int>(g % kColumns) * kCell + kCell / 2 + pass;
+                const int y = static_cast<int>(g / kColumns) * kCell + kCell / 2 - pass;
+                int drawScale = scale;
+                const CompiledGlyph* glyph = ChooseGlyphVersion(glyphs[g].table, glyphs[g].index, scale, drawScale);
+                if (!glyph)
+                    continue;
+                if (fast) {
+                    DrawCompiledGlyph(*glyph, dc, x, y, drawScale);
+                    continue;
+                }
+                for (const GlyphStroke& s : TraceGlyph(*glyph, x, y, drawScale)) {
+                    dc.DrawLine(s.x0, s.y0, s.x1, s.y1);
+                    dc.DrawPoint(s.x1, s.y1);
+                }
+            }
+        }
+        const wxImage image = bitmap.ConvertToImage();
+        return std::string(reinterpret_cast<const char*>(image.GetData()),
+                           size_t(image.GetWidth()) * image.GetHeight() * 3);
+    };
+    for (int recompiled = 0; recompiled < 2; ++recompiled) {
+        if (recompiled)
+            CompileAllGlyphs();
+        for (wxAntialiasMode smoothing : {wxANTIALIAS_NONE, wxANTIALIAS_DEFAULT})
+            for (int width : {1, 2})
+                for (int scale : {1, 2, 3})
+                    for (int pass : {0, 1})
+                        EXPECT_TRUE(paint(true, smoothing, width, scale, pass) ==
+                                    paint(false, smoothing, width, scale, pass))
+                            << "smoothing " << smoothing << ", width " << width << ", scale " << scale << ", pass "
+                            << pass << ", recompiled " << recompiled;
+    }
+}

@@ -322,3 +322,39 @@ TEST_F(PanelWindow, BadChartModeIsReportedOnceAfterThePaint)
 }
 
 } // namespace
+
+// Catches text or glyphs left out of a scrolled page: parts of a page outside
+// the picture are laid out but not drawn, so the window scrolled into a
+// summary taller than itself must show exactly that band of the whole page
+// drawn into a picture as tall as the page, rows cut by the window's edges
+// included.
+TEST_F(PanelWindow, ScrolledSummaryShowsItsBandOfTheWholePage)
+{
+    Load(kChartTransits | kViewAspects, 0, 0, 2);
+    panel->SetPage(kPageSummary, -1, 0);
+    Render(); // sets the scroll range
+    const int pageHeight = panel->GetVirtualSize().y;
+    const wxSize client = panel->GetClientSize();
+    ASSERT_GT(pageHeight, client.y + 100);
+
+    wxBitmap tall(client.x, pageHeight, 24);
+    {
+        wxMemoryDC dc(tall);
+        panel->Draw(dc);
+    }
+    const wxImage whole = tall.ConvertToImage();
+    for (int quarter : {1, 3}) {
+        panel->Scroll(0, quarter * (pageHeight - client.y) / 4);
+        int ppuX = 1, ppuY = 1;
+        panel->GetScrollPixelsPerUnit(&ppuX, &ppuY);
+        const int offset = panel->GetViewStart().y * std::max(ppuY, 1);
+        ASSERT_GT(offset, 0);
+        const wxImage band = Render();
+        // Column 0 holds the window's edge line, drawn the window's height.
+        const int rowBytes = band.GetWidth() * 3;
+        for (int y = 0; y < band.GetHeight(); ++y)
+            ASSERT_EQ(0, std::memcmp(band.GetData() + y * rowBytes + 3, whole.GetData() + (offset + y) * rowBytes + 3,
+                                     rowBytes - 3))
+                << "row " << y << " of the window, " << offset + y << " of the page";
+    }
+}
