@@ -7,8 +7,8 @@
 #include <wx/intl.h>
 
 #include "dialogs/dialog_layout.h"
-#include "dialogs/input_aspect_restrictions_dlg.h"
-#include "dialogs/input_restrictions_dlg.h"
+#include "dialogs/aspect_settings_dialog.h"
+#include "dialogs/point_restrictions_dialog.h"
 #include "dialogs/orb_text.h"
 
 void OrbivantFrame::CreateRestrictionDialogs()

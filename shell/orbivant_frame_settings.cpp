@@ -5,7 +5,7 @@
 
 #include "dialogs/calculation_settings_dialog.h"
 #include "dialogs/dialog_layout.h"
-#include "dialogs/find_aspects_dlg.h"
+#include "dialogs/find_aspects_dialog.h"
 #include "display/panel/chart_info.h"
 
 void OrbivantFrame::CreateSettingsDialogs()

@@ -14,9 +14,9 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/find_aspects_dlg.h"
-#include "dialogs/input_aspect_restrictions_dlg.h"
-#include "dialogs/input_restrictions_dlg.h"
+#include "dialogs/find_aspects_dialog.h"
+#include "dialogs/aspect_settings_dialog.h"
+#include "dialogs/point_restrictions_dialog.h"
 #include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
 #include "shell/command_ids.h"

@@ -1,4 +1,4 @@
-#include "dialogs/input_aspect_restrictions_dlg.h"
+#include "dialogs/aspect_settings_dialog.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

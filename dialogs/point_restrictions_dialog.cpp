@@ -1,4 +1,4 @@
-#include "dialogs/input_restrictions_dlg.h"
+#include "dialogs/point_restrictions_dialog.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,4 +1,4 @@
-#include "dialogs/find_aspects_dlg.h"
+#include "dialogs/find_aspects_dialog.h"
 
 #include <optional>
 
