@@ -63,10 +63,10 @@ public:
     ChartSettings& GetSettings() override { return m_settings; }
     void UpdateDisplay(const ChartDisplayUpdate& update) override;
     void SetSlotToNow(ChartSlot slot) override { SetChartToNow(slot, false, false); }
-    bool IsTimeMotionRunning() const override { return false; }
-    void RestartTimeMotion() override {}
-    TimeMotionOptions GetTimeMotionOptions() const override { return m_timeMotionOptions; }
-    void SetTimeMotionOptions(const TimeMotionOptions& options) override { m_timeMotionOptions = options; }
+    bool IsTimeMotionRunning() const override;
+    void RestartTimeMotion() override;
+    TimeMotionOptions GetTimeMotionOptions() const override;
+    void SetTimeMotionOptions(const TimeMotionOptions& options) override;
     wxWindow* GetMessageParent() override { return this; }
     void ShowMessage(const wxString& text, const wxString& caption, long style) override;
     bool AskYesNo(const wxString& text, const wxString& caption, long style) override;
@@ -74,6 +74,8 @@ public:
     CChartCanvas* GetCanvas() const { return m_canvas; }
     CChartInfo* GetInfoPanel() const { return m_info; }
     wxMenu* GetViewMenu() const { return m_menus[2]; }
+    CTimeMotionDlg* GetTimeMotionDialog() const { return m_timeMotionDlg; }
+    OrbivantAnim* GetTimeMotion() const { return m_anim.get(); }
 
 private:
     void BuildMenus();
@@ -179,7 +181,6 @@ private:
     wxMenu* m_menus[kMenuCount] = {};
     wxBoxSizer* m_sizer = nullptr;
     wxString m_programFolder;
-    TimeMotionOptions m_timeMotionOptions;
     std::unique_ptr<CChartFileIO> m_fileIO;
     std::unique_ptr<OrbivantAnim> m_anim;
     // The six dialogs, created once and owned by the frame as their parent.

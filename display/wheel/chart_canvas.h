@@ -74,6 +74,9 @@ public:
     }
     const WheelAngleEntry& GetHouseAngle(ChartSlot slot, int house) const { return houseAngles_[slot][house]; }
     const WheelAngleEntry& GetSignAngle(ChartSlot slot, int sign) const { return signAngles_[slot][sign]; }
+    /// Paint events handled so far: lets the time motion wait for the
+    /// last repaint it asked for.
+    int64_t GetPaintCount() const { return paintCount_; }
 
 private:
     // Searches aspects (and configurations in that view) for the shown charts.
@@ -111,6 +114,7 @@ private:
 
     void OnSize(wxSizeEvent& event);
 
+    int64_t paintCount_ = 0;
     ChartSlot shownSlotA_ = 0;
     ChartSlot shownSlotB_ = 0;
     ChartModeFlags chartMode_ = kChartNatal;

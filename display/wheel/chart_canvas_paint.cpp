@@ -61,6 +61,7 @@ private:
 
 void CChartCanvas::OnPaint(wxPaintEvent& event)
 {
+    ++paintCount_;
     wxPaintDC dc(this);
     PrepareDC(dc);
     Draw(dc);
