@@ -12,7 +12,9 @@
 #include <wx/combobox.h>
 #include <wx/slider.h>
 #include <wx/textctrl.h>
+#include <wx/stopwatch.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include "dialogs/time_motion_dlg.h"
 #include "display/panel/chart_info.h"
@@ -297,6 +299,69 @@ TEST_F(TimeMotionTest, AMomentBeyondTheSupportedYearsStopsTheMotion)
     EXPECT_FALSE(Anim()->IsRunning());
     EXPECT_LE(Times(0).year, kLastMotionYear);
     EXPECT_GE(Times(0).year, 4500);
+}
+
+TEST_F(TimeMotionTest, ShortcutKeysDriveTheMotionWithEveryPointShown)
+{
+    // Every point of every slot shown, natal with transits: the heaviest
+    // frame the smooth motion has to keep up with, at the default 72 fps.
+    ChartRestrictions& restrictions = frame->GetRestrictions();
+    for (auto& row : restrictions.pointRestricted)
+        for (auto& point : row)
+            point = 0;
+    frame->UpdateDisplay(ChartDisplayUpdate::AfterRestrictionChange());
+    SendMenu(kCmdViewNatalWithTransits);
+    ASSERT_EQ(Dialog()->GetFrameRateSlider()->GetValue(), 72);
+    ASSERT_TRUE(Dialog()->GetSmoothBox()->GetValue());
+    frame->GetCanvas()->SetFocus();
+    PumpEvents(100);
+
+    wxUIActionSimulator keys;
+    const double start = Hours(0);
+    keys.Char(WXK_RIGHT, wxMOD_CONTROL);
+    PumpEvents(100);
+    ASSERT_TRUE(Anim()->IsRunning());
+    const int64_t paints = frame->GetCanvas()->GetPaintCount();
+    wxStopWatch watch;
+    PumpEvents(2000);
+    const double paintsPerSecond = (frame->GetCanvas()->GetPaintCount() - paints) * 1000.0 / watch.Time();
+    EXPECT_GT(Hours(0), start + 1.5);
+
+    watch.Start();
+    keys.Char(WXK_DOWN, wxMOD_CONTROL);
+    while (Anim()->IsRunning() && watch.Time() < 2000) {
+        wxYield();
+        wxMilliSleep(1);
+    }
+    const long stopMs = watch.Time();
+    EXPECT_FALSE(Anim()->IsRunning());
+    std::printf("72 fps, every point shown: %.1f wheel paints a second; Ctrl-Down stopped the motion in %ld ms\n",
+                paintsPerSecond, stopMs);
+
+    const double stopped = Hours(0);
+    keys.Char(WXK_LEFT, wxMOD_CONTROL);
+    PumpEvents(600);
+    EXPECT_TRUE(Anim()->IsRunning());
+    keys.Char(WXK_DOWN, wxMOD_CONTROL);
+    PumpEvents(100);
+    EXPECT_FALSE(Anim()->IsRunning());
+    EXPECT_LT(Hours(0), stopped - 0.2);
+
+    const double here = Hours(0);
+    keys.Char(WXK_RIGHT, wxMOD_SHIFT);
+    PumpEvents(100);
+    EXPECT_NEAR(Hours(0) - here, 1.0, 1e-6);
+    keys.Char(WXK_LEFT, wxMOD_SHIFT);
+    keys.Char(WXK_LEFT, wxMOD_SHIFT);
+    PumpEvents(100);
+    EXPECT_NEAR(Hours(0) - here, -1.0, 1e-6);
+
+    ov_test::ModalDialogDriver driver(questions);
+    driver.Plan([&](wxDialog* shown) { EXPECT_EQ(shown, Dialog()); }, wxID_CANCEL);
+    keys.Char(WXK_UP, wxMOD_CONTROL);
+    PumpEvents(300);
+    EXPECT_EQ(driver.Runs(), 1);
+    EXPECT_FALSE(Dialog()->IsShown());
 }
 
 long ResidentKilobytes()
