@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 #include <limits>
 
+#include "platform/local_zone.h"
 
 namespace {
 
@@ -125,13 +125,7 @@ void AddCalendar(const wxDateSpan& span, int direction, Clock* c)
 /// at a moment.
 bool ComputerZoneAt(int64_t utcMillis, long* offsetSeconds, int* isDst)
 {
-    const std::time_t t = static_cast<std::time_t>(FloorDiv(utcMillis, kMsPerSecond));
-    std::tm local{};
-    if (localtime_r(&t, &local) == nullptr)
-        return false;
-    *offsetSeconds = local.tm_gmtoff;
-    *isDst = local.tm_isdst;
-    return true;
+    return platform::LocalZoneAt(FloorDiv(utcMillis, kMsPerSecond), offsetSeconds, isDst);
 }
 
 /// True when the chart's zone is the computer's standard zone at the moment.
