@@ -9,17 +9,12 @@
 #include <wx/textctrl.h>
 
 #include "dialogs/time_motion_dlg.h"
-#include "display/wheel/chart_canvas.h"
 #include "engine/time_steps.h"
 #include "shell/orbivant_frame.h"
 
 namespace {
 
 enum { kCommonTimerId = 0, kNativeTimerId = 1, kPartnerTimerId = 2, kTransitTimerId = 3 };
-
-/// After this long without the asked-for repaint (a hidden window never
-/// paints) the smooth motion goes on anyway.
-constexpr auto kRepaintWait = std::chrono::milliseconds(500);
 
 void ShowMotionError(const wxString& text)
 {
@@ -141,14 +136,16 @@ void OrbivantAnim::Start(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direc
     m_dialog = dialog;
     if (smooth)
         InitSmoothMotion(frame, -1);
-    m_paintCountAtRedraw = -1;
 
     m_running = true;
+    m_framePeriod = periods[0];
+    // Stepwise timers tick on their own; smooth ones are one-shot, armed
+    // again once each redraw is through (OnRedrawThrough).
     if (common) {
-        m_commonTimer.Start(periods[0], wxTIMER_CONTINUOUS);
+        m_commonTimer.Start(periods[0], smooth);
     } else {
         for (int c = 0; c < 3; ++c)
-            m_chartTimers[c].Start(periods[c], wxTIMER_CONTINUOUS);
+            m_chartTimers[c].Start(periods[c], smooth);
     }
 }
 
@@ -225,17 +222,31 @@ void OrbivantAnim::StopAfterFailedStep(bool invalidStep)
 void OrbivantAnim::Refresh(OrbivantFrame* frame)
 {
     frame->UpdateDisplay(ChartDisplayUpdate::AfterTimeStep());
-    m_paintCountAtRedraw = frame->GetCanvas()->GetPaintCount();
-    m_redrawTime = SteadyClock::now();
     ++m_redrawCount;
+    // The call comes back once the event loop has nothing more urgent to
+    // do: the repaint (which runs before idle work) is through by then.
+    if (!m_redrawPending) {
+        m_redrawPending = true;
+        CallAfter(&OrbivantAnim::OnRedrawThrough);
+    }
 }
 
-bool OrbivantAnim::RepaintPending() const
+void OrbivantAnim::OnRedrawThrough()
 {
-    if (m_frame == nullptr || m_paintCountAtRedraw < 0)
-        return false;
-    return m_frame->GetCanvas()->GetPaintCount() == m_paintCountAtRedraw &&
-           SteadyClock::now() - m_redrawTime < kRepaintWait;
+    m_redrawPending = false;
+    if (!m_running || !m_smoothMovement)
+        return;
+    // The next frame is due one period after this one began; a frame that
+    // took longer is followed at once, but only now that the loop has
+    // painted and handled what was waiting.
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_frameStart);
+    const int delay = static_cast<int>(std::max<int64_t>(1, m_framePeriod - spent.count()));
+    if (m_commonSpeed) {
+        m_commonTimer.StartOnce(delay);
+    } else {
+        for (wxTimer& timer : m_chartTimers)
+            timer.StartOnce(delay);
+    }
 }
 
 void OrbivantAnim::InitSmoothMotion(OrbivantFrame* frame, int chart)
@@ -286,8 +297,11 @@ void OrbivantAnim::OnTimer(wxTimerEvent&)
         StepCharts(m_frame, m_dialog, m_direction);
         return;
     }
-    if (RepaintPending())
+    // Smooth positions follow the elapsed time, so a dropped tick loses
+    // nothing; waiting keeps paints, keys and idle work flowing.
+    if (m_redrawPending)
         return;
+    m_frameStart = SteadyClock::now();
     bool moved = true;
     for (int c = 0; c < 3; ++c)
         moved = UpdateSmoothChart(c, m_frame, m_direction) && moved;
@@ -308,8 +322,10 @@ void OrbivantAnim::OnChartTimer(int chart)
         StepChart(chart, m_frame, m_dialog, m_direction);
         return;
     }
-    if (RepaintPending())
+    if (m_redrawPending)
         return;
+    if (!m_chartTimerFired[0] && !m_chartTimerFired[1] && !m_chartTimerFired[2])
+        m_frameStart = SteadyClock::now();
     const bool moved = UpdateSmoothChart(chart, m_frame, m_direction);
     m_chartTimerFired[chart] = true;
     // With separate speeds the wheel is redrawn once per round of the three.

@@ -62,9 +62,11 @@ private:
     bool UpdateSmoothChart(int chart, OrbivantFrame* frame, int direction);
     /// Steps one chart's record; false when the step could not be made.
     bool StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, bool perChart);
-    /// A smooth tick whose last redraw has not been painted yet does nothing,
-    /// so the wheel keeps repainting whatever a tick costs.
-    bool RepaintPending() const;
+    /// Called back by the event loop once a redraw's repaint and any other
+    /// waiting work are through; it arms the next smooth frame. Until then
+    /// smooth ticks do nothing, so the wheel keeps repainting and the window
+    /// responding whatever a tick costs.
+    void OnRedrawThrough();
     /// Ends a motion whose chart could not be moved any further.
     void StopAfterFailedStep(bool invalidStep);
 
@@ -90,9 +92,9 @@ private:
     OrbivantFrame* m_frame = nullptr;
     CTimeMotionDlg* m_dialog = nullptr;
 
-    // The wheel's paint count and the time at the last redraw request.
-    int64_t m_paintCountAtRedraw = -1;
-    SteadyClock::time_point m_redrawTime;
+    bool m_redrawPending = false;
+    int m_framePeriod = 0; ///< smooth motion's milliseconds per frame
+    SteadyClock::time_point m_frameStart;
     int64_t m_redrawCount = 0;
 
     wxDECLARE_CLASS(OrbivantAnim);
