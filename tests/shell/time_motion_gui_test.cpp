@@ -420,8 +420,9 @@ TEST_F(TimeMotionTest, TenThousandSmoothTicksLeaveTheResidentSizeAlone)
     EXPECT_GE(Anim()->GetRedrawCount() - redraws, 9900); // hardly a tick waited
     // The address sanitizer holds freed blocks back for a while, so there
     // the resident size says nothing; its leak report speaks instead.
-    if (!kSanitized)
+    if (!kSanitized) {
         EXPECT_LE(after - afterHundred, 1024) << afterHundred << " kB after 100 ticks, " << after << " after 10,000";
+    }
     SendMenu(kCmdStopTimeMotion);
     std::printf("resident size: %ld kB after 100 smooth ticks, %ld kB after 10,000\n", afterHundred, after);
 }
