@@ -60,14 +60,15 @@ struct ChartDisplayUpdate {
 };
 
 /// The time-motion options the configuration file stores; the frame keeps
-/// them in the time-motion settings dialog's controls.
+/// them in the time-motion settings dialog's controls. The defaults are the
+/// dialog's own.
 struct TimeMotionOptions {
     bool pauseOnStep = false;
-    bool smoothMotion = false;
+    bool smoothMotion = true;
     bool separateSpeeds = false;
-    wxString pauseDuration = "2.5";
-    int frameRate = 25;
-    int stepMethod = 0; ///< 0 "Time Consistent", 1 the other choice
+    wxString pauseDuration = "2.5"; ///< the hidden field's text as it stands
+    int frameRate = 72;             ///< 1..100; the frame clamps what it is given
+    int stepMethod = 0;             ///< 0 "Time Consistent", 1 "Calendar Consistent"
 };
 
 /// The main window as the file component sees it.

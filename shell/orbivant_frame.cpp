@@ -179,7 +179,9 @@ void OrbivantFrame::OnExit(wxCommandEvent&)
 void OrbivantFrame::OnClose(wxCloseEvent& event)
 {
     // Nothing is saved and nothing asked: the default handling destroys
-    // the frame, which ends the event loop.
+    // the frame, which ends the event loop. No motion tick may reach the
+    // frame on its way out.
+    m_anim->Stop();
     event.Skip();
 }
 

@@ -67,10 +67,10 @@ public:
     void UpdateDisplay(const ChartDisplayUpdate& update) override;
     void SetSlotToNow(ChartSlot slot) override { SetChartToNow(slot, false, false); }
     std::time_t CurrentClockTime() const override;
-    bool IsTimeMotionRunning() const override { return false; }
-    void RestartTimeMotion() override {}
-    TimeMotionOptions GetTimeMotionOptions() const override { return m_timeMotionOptions; }
-    void SetTimeMotionOptions(const TimeMotionOptions& options) override { m_timeMotionOptions = options; }
+    bool IsTimeMotionRunning() const override;
+    void RestartTimeMotion() override;
+    TimeMotionOptions GetTimeMotionOptions() const override;
+    void SetTimeMotionOptions(const TimeMotionOptions& options) override;
     wxWindow* GetMessageParent() override { return this; }
     void ShowMessage(const wxString& text, const wxString& caption, long style) override;
     bool AskYesNo(const wxString& text, const wxString& caption, long style) override;
@@ -80,6 +80,8 @@ public:
     /// The file component, for the drop targets.
     CChartFileIO& GetFileIO() const { return *m_fileIO; }
     wxMenu* GetViewMenu() const { return m_menus[2]; }
+    CTimeMotionDlg* GetTimeMotionDialog() const { return m_timeMotionDlg; }
+    OrbivantAnim* GetTimeMotion() const { return m_anim.get(); }
 
 private:
     void BuildMenus();
@@ -187,7 +189,6 @@ private:
     wxMenu* m_menus[kMenuCount] = {};
     wxBoxSizer* m_sizer = nullptr;
     wxString m_programFolder;
-    TimeMotionOptions m_timeMotionOptions;
     std::unique_ptr<CChartFileIO> m_fileIO;
     std::unique_ptr<OrbivantAnim> m_anim;
     // The six dialogs, created once and owned by the frame as their parent.

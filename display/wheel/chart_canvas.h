@@ -74,6 +74,9 @@ public:
     }
     const WheelAngleEntry& GetHouseAngle(ChartSlot slot, int house) const { return m_houseAngles[slot][house]; }
     const WheelAngleEntry& GetSignAngle(ChartSlot slot, int sign) const { return m_signAngles[slot][sign]; }
+    /// Paint events handled so far: lets the time motion wait for the
+    /// last repaint it asked for.
+    int64_t GetPaintCount() const { return m_paintCount; }
 
 private:
     // Searches aspects (and configurations in that view) for the shown charts.
@@ -109,6 +112,7 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeaveWindow(wxMouseEvent& event);
 
+    int64_t m_paintCount = 0;
     ChartSlot m_shownSlotA = 0;
     ChartSlot m_shownSlotB = 0;
     ChartModeFlags m_chartMode = kChartNatal;

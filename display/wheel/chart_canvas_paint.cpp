@@ -62,6 +62,7 @@ private:
 
 void CChartCanvas::OnPaint(wxPaintEvent& event)
 {
+    ++m_paintCount;
     wxPaintDC dc(this);
     PrepareDC(dc);
     Draw(dc);

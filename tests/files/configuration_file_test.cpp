@@ -118,6 +118,7 @@ TEST(ConfigurationFile, ReaderAppliesEachKeyByItsRule)
         for (double& orb : record.orbs)
             orb = 9;
         record.apogeeMode = 1;
+        record.timeMotion.frameRate = 25;
         ReadConfigurationText(c.lines, kConfigAll, &record);
         const std::string text = WriteConfigurationText(record, kConfigAll);
         for (const auto& [key, value] : c.expected)

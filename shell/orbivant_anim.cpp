@@ -1,0 +1,338 @@
+#include "shell/orbivant_anim.h"
+
+#include <algorithm>
+
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/msgdlg.h>
+#include <wx/slider.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/time_motion_dlg.h"
+#include "engine/time_steps.h"
+#include "shell/orbivant_frame.h"
+
+namespace {
+
+enum { kCommonTimerId = 0, kNativeTimerId = 1, kPartnerTimerId = 2, kTransitTimerId = 3 };
+
+void ShowMotionError(const wxString& text)
+{
+    wxMessageBox(text, "Error!", wxOK | wxCENTRE | wxICON_HAND);
+}
+
+wxString ChartStepError(int chart)
+{
+    const char* const names[] = {"native", "partner", "transit"};
+    return wxString::Format("Error: Invalid time step (%s chart)", names[chart]);
+}
+
+} // namespace
+
+wxIMPLEMENT_CLASS(OrbivantAnim, wxEvtHandler);
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(OrbivantAnim, wxEvtHandler)
+    EVT_TIMER(kCommonTimerId, OrbivantAnim::OnTimer)
+    EVT_TIMER(kNativeTimerId, OrbivantAnim::OnNativeTimer)
+    EVT_TIMER(kPartnerTimerId, OrbivantAnim::OnPartnerTimer)
+    EVT_TIMER(kTransitTimerId, OrbivantAnim::OnTransitTimer)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+OrbivantAnim::OrbivantAnim()
+{
+    m_commonTimer.SetOwner(this, kCommonTimerId);
+    for (int c = 0; c < 3; ++c)
+        m_chartTimers[c].SetOwner(this, kNativeTimerId + c);
+}
+
+OrbivantAnim::~OrbivantAnim()
+{
+    Stop();
+}
+
+bool OrbivantAnim::ReadSettings(CTimeMotionDlg* dialog, bool smooth, bool common, int periods[3])
+{
+    // The rows a start checks: the common one, or all three charts whatever
+    // "Which Chart(s)" says (a chart ticked later must be able to run).
+    const int firstRow = common ? CTimeMotionDlg::kCommonRow : 0;
+    const int lastRow = common ? CTimeMotionDlg::kCommonRow : 2;
+    auto refuse = [&](int row) {
+        ShowMotionError(row == CTimeMotionDlg::kCommonRow ? wxString("Error: Invalid time step") : ChartStepError(row));
+        return false;
+    };
+    if (smooth) {
+        const int period = FramePeriodMillis(dialog->GetFrameRateSlider()->GetValue());
+        if (period < 1) {
+            ShowMotionError("Error: Invalid frames per second");
+            return false;
+        }
+        for (int c = 0; c < 3; ++c)
+            periods[c] = period;
+        for (int row = firstRow; row <= lastRow; ++row) {
+            int64_t step = 0, real = 0;
+            // A real-time span must be a positive number: it divides.
+            if (!ToTimeSpanMillis(ReadCount(dialog->GetMovementCountField(row)->GetValue()),
+                                  dialog->GetMovementUnitList(row)->GetValue(), &step) &&
+                ReadCount(dialog->GetMovementCountField(row)->GetValue()) != 0.0)
+                return refuse(row);
+            if (!ToTimeSpanMillis(ReadCount(dialog->GetRealCountField(row)->GetValue()),
+                                  dialog->GetRealUnitList(row)->GetValue(), &real) ||
+                real <= 0)
+                return refuse(row);
+            if (row == CTimeMotionDlg::kCommonRow) {
+                m_commonStepMs = step;
+                m_commonRealMs = real;
+            } else {
+                m_stepMs[row] = step;
+                m_realMs[row] = real;
+            }
+        }
+        return true;
+    }
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const int32_t period = ToTimerMillis(ReadCount(dialog->GetRealCountField(row)->GetValue()),
+                                             dialog->GetRealUnitList(row)->GetValue());
+        if (period < 1 || !dialog->GetStep(!common, row).valid)
+            return refuse(row);
+        if (common)
+            periods[0] = periods[1] = periods[2] = period;
+        else
+            periods[row] = period;
+    }
+    return true;
+}
+
+void OrbivantAnim::Start(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+{
+    const bool smooth = dialog->GetSmoothBox()->GetValue();
+    const bool common = !dialog->GetSeparateSpeedsBox()->GetValue();
+    // Checked into copies first: a refused start leaves a running motion
+    // with its own settings.
+    const int64_t oldCommon[2] = {m_commonStepMs, m_commonRealMs};
+    int64_t oldStep[3], oldReal[3];
+    std::copy(m_stepMs, m_stepMs + 3, oldStep);
+    std::copy(m_realMs, m_realMs + 3, oldReal);
+    int periods[3] = {};
+    if (!ReadSettings(dialog, smooth, common, periods)) {
+        m_commonStepMs = oldCommon[0];
+        m_commonRealMs = oldCommon[1];
+        std::copy(oldStep, oldStep + 3, m_stepMs);
+        std::copy(oldReal, oldReal + 3, m_realMs);
+        return;
+    }
+    if (m_running)
+        Stop();
+
+    m_smoothMovement = smooth;
+    m_commonSpeed = common;
+    for (int c = 0; c < 3; ++c) {
+        m_chartEnabled[c] = dialog->GetChartBox(c)->GetValue();
+        m_chartTimerFired[c] = false;
+    }
+    m_direction = direction;
+    m_frame = frame;
+    m_dialog = dialog;
+    if (smooth)
+        InitSmoothMotion(frame, -1);
+
+    m_running = true;
+    m_framePeriod = periods[0];
+    // Stepwise timers tick on their own; smooth ones are one-shot, armed
+    // again once each redraw is through (OnRedrawThrough).
+    if (common) {
+        m_commonTimer.Start(periods[0], smooth);
+    } else {
+        for (int c = 0; c < 3; ++c)
+            m_chartTimers[c].Start(periods[c], smooth);
+    }
+}
+
+void OrbivantAnim::StartReverse(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+{
+    Start(frame, dialog, -direction);
+}
+
+void OrbivantAnim::Stop()
+{
+    m_commonTimer.Stop();
+    for (wxTimer& timer : m_chartTimers)
+        timer.Stop();
+    m_running = false;
+}
+
+void OrbivantAnim::Restart()
+{
+    if (m_running)
+        Stop();
+    if (m_frame != nullptr && m_dialog != nullptr && m_direction != 0)
+        Start(m_frame, m_dialog, m_direction);
+}
+
+bool OrbivantAnim::StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, bool perChart)
+{
+    const TimeMotionStep& step = dialog->GetStep(perChart, chart);
+    if (!step.hasDateSpan && !step.hasTimeSpan)
+        return step.valid;
+    return StepChartTime(step, direction, &frame->GetChartSet().times[chart]);
+}
+
+void OrbivantAnim::StepCharts(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+{
+    const bool perChart = dialog->GetSeparateSpeedsBox()->GetValue();
+    bool failed = false, invalid = false;
+    for (int c = 0; c < 3; ++c) {
+        if (!dialog->GetChartBox(c)->GetValue())
+            continue;
+        if (!StepOne(c, frame, dialog, direction, perChart)) {
+            failed = true;
+            invalid = invalid || !dialog->GetStep(perChart, c).valid;
+        }
+    }
+    Refresh(frame);
+    if (failed)
+        StopAfterFailedStep(invalid);
+}
+
+void OrbivantAnim::StepChartsBack(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+{
+    StepCharts(frame, dialog, -direction);
+}
+
+void OrbivantAnim::StepChart(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+{
+    if (!dialog->GetChartBox(chart)->GetValue())
+        return;
+    const bool moved = StepOne(chart, frame, dialog, direction, true);
+    Refresh(frame);
+    if (!moved)
+        StopAfterFailedStep(!dialog->GetStep(true, chart).valid);
+}
+
+void OrbivantAnim::StopAfterFailedStep(bool invalidStep)
+{
+    // A moment beyond the supported years ends the motion where the chart
+    // last was; a step that cannot be made at all is reported as well.
+    Stop();
+    if (invalidStep)
+        ShowMotionError("Error: Invalid time step");
+}
+
+void OrbivantAnim::Refresh(OrbivantFrame* frame)
+{
+    frame->UpdateDisplay(ChartDisplayUpdate::AfterTimeStep());
+    ++m_redrawCount;
+    // The call comes back once the event loop has nothing more urgent to
+    // do: the repaint (which runs before idle work) is through by then.
+    if (!m_redrawPending) {
+        m_redrawPending = true;
+        CallAfter(&OrbivantAnim::OnRedrawThrough);
+    }
+}
+
+void OrbivantAnim::OnRedrawThrough()
+{
+    m_redrawPending = false;
+    if (!m_running || !m_smoothMovement)
+        return;
+    // The next frame is due one period after this one began; a frame that
+    // took longer is followed at once, but only now that the loop has
+    // painted and handled what was waiting.
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_frameStart);
+    const int delay = static_cast<int>(std::max<int64_t>(1, m_framePeriod - spent.count()));
+    if (m_commonSpeed) {
+        m_commonTimer.StartOnce(delay);
+    } else {
+        for (wxTimer& timer : m_chartTimers)
+            timer.StartOnce(delay);
+    }
+}
+
+void OrbivantAnim::InitSmoothMotion(OrbivantFrame* frame, int chart)
+{
+    const bool all = chart < 0 || chart > 2;
+    const auto now = SteadyClock::now();
+    for (int c = all ? 0 : chart; c <= (all ? 2 : chart); ++c) {
+        m_startRealTime[c] = now;
+        m_baseRecord[c] = frame->GetChartSet().times[c];
+        m_baseValid[c] = ChartMomentMillis(m_baseRecord[c], &m_baseMoment[c]);
+    }
+}
+
+bool OrbivantAnim::UpdateSmoothChart(int chart, OrbivantFrame* frame, int direction)
+{
+    if (!m_chartEnabled[chart])
+        return true;
+    const int64_t elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_startRealTime[chart]).count();
+    const int64_t step = m_commonSpeed ? m_commonStepMs : m_stepMs[chart];
+    const int64_t real = m_commonSpeed ? m_commonRealMs : m_realMs[chart];
+    int64_t offset = 0;
+    if (!m_baseValid[chart] || !SmoothOffsetMillis(elapsed, step, real, direction, &offset))
+        return false;
+    // Each tick starts from the base, so truncation never accumulates; the
+    // base record's zone and flag decide how the moment is written.
+    ChartTimeRecord record = m_baseRecord[chart];
+    if (!SetChartMoment(m_baseMoment[chart] + offset, &record))
+        return false;
+    ChartTimeRecord& target = frame->GetChartSet().times[chart];
+    // Only the date and clock move; place and progressed flag are the chart's.
+    target.year = record.year;
+    target.month = record.month;
+    target.day = record.day;
+    target.hour = record.hour;
+    target.minute = record.minute;
+    target.second = record.second;
+    target.timeZone = record.timeZone;
+    target.dst = record.dst;
+    return true;
+}
+
+void OrbivantAnim::OnTimer(wxTimerEvent&)
+{
+    if (m_frame == nullptr || m_dialog == nullptr)
+        return;
+    if (!m_smoothMovement) {
+        StepCharts(m_frame, m_dialog, m_direction);
+        return;
+    }
+    // Smooth positions follow the elapsed time, so a dropped tick loses
+    // nothing; waiting keeps paints, keys and idle work flowing.
+    if (m_redrawPending)
+        return;
+    m_frameStart = SteadyClock::now();
+    bool moved = true;
+    for (int c = 0; c < 3; ++c)
+        moved = UpdateSmoothChart(c, m_frame, m_direction) && moved;
+    Refresh(m_frame);
+    if (!moved)
+        Stop();
+}
+
+void OrbivantAnim::OnNativeTimer(wxTimerEvent&) { OnChartTimer(0); }
+void OrbivantAnim::OnPartnerTimer(wxTimerEvent&) { OnChartTimer(1); }
+void OrbivantAnim::OnTransitTimer(wxTimerEvent&) { OnChartTimer(2); }
+
+void OrbivantAnim::OnChartTimer(int chart)
+{
+    if (m_frame == nullptr || m_dialog == nullptr)
+        return;
+    if (!m_smoothMovement) {
+        StepChart(chart, m_frame, m_dialog, m_direction);
+        return;
+    }
+    if (m_redrawPending)
+        return;
+    if (!m_chartTimerFired[0] && !m_chartTimerFired[1] && !m_chartTimerFired[2])
+        m_frameStart = SteadyClock::now();
+    const bool moved = UpdateSmoothChart(chart, m_frame, m_direction);
+    m_chartTimerFired[chart] = true;
+    // With separate speeds the wheel is redrawn once per round of the three.
+    if (m_chartTimerFired[0] && m_chartTimerFired[1] && m_chartTimerFired[2]) {
+        Refresh(m_frame);
+        m_chartTimerFired[0] = m_chartTimerFired[1] = m_chartTimerFired[2] = false;
+    }
+    if (!moved)
+        Stop();
+}
