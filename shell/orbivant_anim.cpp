@@ -8,7 +8,7 @@
 #include <wx/slider.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/time_motion_dlg.h"
+#include "dialogs/time_motion_dialog.h"
 #include "engine/time_steps.h"
 #include "shell/orbivant_frame.h"
 

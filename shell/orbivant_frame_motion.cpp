@@ -12,7 +12,7 @@
 #include <wx/textctrl.h>
 
 #include "dialogs/dialog_layout.h"
-#include "dialogs/time_motion_dlg.h"
+#include "dialogs/time_motion_dialog.h"
 #include "shell/orbivant_anim.h"
 
 void OrbivantFrame::CreateTimeMotion()

@@ -11,7 +11,7 @@
 #include <wx/slider.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/time_motion_dlg.h"
+#include "dialogs/time_motion_dialog.h"
 #include "shell/command_ids.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/modal_dialog_driver.h"

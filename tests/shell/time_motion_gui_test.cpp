@@ -17,7 +17,7 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
-#include "dialogs/time_motion_dlg.h"
+#include "dialogs/time_motion_dialog.h"
 #include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
 #include "shell/command_ids.h"

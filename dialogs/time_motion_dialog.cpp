@@ -1,4 +1,4 @@
-#include "dialogs/time_motion_dlg.h"
+#include "dialogs/time_motion_dialog.h"
 
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
