@@ -111,6 +111,7 @@ bool WriteFile(ChartFileHost& host, const wxString& path, const std::string& tex
         failure = "Error creating file ";
         break;
     case FileWriteResult::WriteFailed:
+    case FileWriteResult::RenameFailed:
         failure = "Error writing file ";
         break;
     }

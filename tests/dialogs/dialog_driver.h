@@ -26,9 +26,22 @@ public:
     ~DialogDriver() override { Unregister(); }
 
     void Queue(Step step) { steps_.push_back(std::move(step)); }
+    /// Fills the shown dialog's controls, then presses button.
+    void Queue(std::function<void(wxDialog&)> fill, int button)
+    {
+        Queue([fill = std::move(fill), button](wxDialog& d) {
+            fill(d);
+            return button;
+        });
+    }
     void QueueAnswer(int answer) { answers_.push_back(answer); }
     std::vector<ShownQuestion> messages;
     bool AllStepsRan() const { return steps_.empty(); }
+    wxString title;          ///< caption of the last dialog driven
+    bool stayedOpen = false; ///< the last pressed button left the dialog open
+    /// When false, a dialog that stays open (a refused field) is closed with
+    /// Cancel and only noted in stayedOpen; otherwise it fails the test.
+    bool failWhenLeftOpen = true;
 
 protected:
     int Enter(wxDialog* dialog) override
@@ -46,23 +59,33 @@ protected:
         }
         Step step = std::move(steps_.front());
         steps_.pop_front();
+        title = dialog->GetTitle();
+        stayedOpen = false;
         // Runs inside the dialog's own modal loop, once it is on screen.
-        dialog->CallAfter([dialog, step] { Press(*dialog, step(*dialog)); });
+        dialog->CallAfter([this, dialog, step] {
+            Press(*dialog, step(*dialog));
+            if (!dialog->IsModal())
+                return;
+            stayedOpen = true;
+            if (failWhenLeftOpen)
+                ADD_FAILURE() << "the pressed button did not close " << dialog->GetTitle();
+            else
+                Press(*dialog, wxID_CANCEL);
+            if (dialog->IsModal()) {
+                ADD_FAILURE() << "neither the button nor Cancel closes " << dialog->GetTitle();
+                dialog->EndModal(wxID_ABORT);
+            }
+        });
         return wxID_NONE;
     }
 
 private:
     static void Press(wxDialog& dialog, int id)
     {
-        wxWindow* button = dialog.FindWindow(id);
-        if (button) {
+        if (wxWindow* button = dialog.FindWindow(id)) {
             wxCommandEvent click(wxEVT_BUTTON, id);
             click.SetEventObject(button);
             button->ProcessWindowEvent(click);
-        }
-        if (dialog.IsModal()) {
-            ADD_FAILURE() << "button " << id << " did not close the dialog";
-            dialog.EndModal(wxID_ABORT);
         }
     }
 

@@ -20,6 +20,7 @@
 #include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
 #include "shell/command_ids.h"
+#include "tests/dialogs/dialog_driver.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"
 
@@ -53,79 +54,17 @@ void Click(wxListBox* list, int i, bool select)
     list->ProcessWindowEvent(event);
 }
 
-/// Lets each settings dialog really open: the queued step runs inside its
-/// modal loop, then presses OK or Cancel. A dialog still open after OK (its
-/// validator refused a field) is noted and closed with Cancel. Message boxes
-/// are recorded and answered with OK.
-class DialogDriver : public wxModalDialogHook {
-public:
-    DialogDriver() { Register(); }
-    ~DialogDriver() override { Unregister(); }
-
-    void Queue(std::function<void(wxDialog&)> fill, int button) { steps_.push_back({std::move(fill), button}); }
-
-    wxString title;          ///< caption of the last dialog driven
-    bool stayedOpen = false; ///< the last OK left the dialog open
-    int messages = 0;
-
-protected:
-    int Enter(wxDialog* dialog) override
-    {
-        if (dynamic_cast<wxMessageDialog*>(dialog)) {
-            ++messages;
-            return wxID_OK;
-        }
-        if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected dialog " << dialog->GetTitle();
-            return wxID_CANCEL;
-        }
-        Step step = std::move(steps_.front());
-        steps_.pop_front();
-        title = dialog->GetTitle();
-        stayedOpen = false;
-        dialog->CallAfter([this, dialog, step] {
-            step.fill(*dialog);
-            Press(dialog, step.button);
-            if (dialog->IsModal()) {
-                stayedOpen = true;
-                Press(dialog, wxID_CANCEL);
-            }
-            if (dialog->IsModal()) {
-                ADD_FAILURE() << "neither OK nor Cancel closes " << dialog->GetTitle();
-                dialog->EndModal(wxID_CANCEL);
-            }
-        });
-        return wxID_NONE;
-    }
-    void Exit(wxDialog*) override {}
-
-private:
-    struct Step {
-        std::function<void(wxDialog&)> fill;
-        int button;
-    };
-    std::deque<Step> steps_;
-};
-
-class SettingsDialogsTest : public ov_test::FrameTest {
+class SettingsDialogsTest : public ov_test::DialogFrameTest {
 protected:
     void SetUp() override
     {
-        FrameTest::SetUp();
-        // The fixture's hook answers every dialog without showing it; these
-        // tests let the dialogs run for real.
-        questions.Unregister();
+        DialogFrameTest::SetUp();
+        // A refused field keeps its dialog open: the tests check for it.
+        driver.failWhenLeftOpen = false;
         std::memset(R().pointRestricted, 0, sizeof R().pointRestricted);
         std::memset(R().aspectRestricted, 0, sizeof R().aspectRestricted);
     }
-    void TearDown() override
-    {
-        questions.Register();
-        FrameTest::TearDown();
-    }
     ChartRestrictions& R() { return frame->GetRestrictions(); }
-
-    DialogDriver driver;
 };
 
 TEST_F(SettingsDialogsTest, RestrictionsGroupButtonsOkCancelAndTheProgressedRows)
@@ -242,7 +181,7 @@ TEST_F(SettingsDialogsTest, AspectSettingsOrbsButtonsAndTextsThatAreNoNumbers)
     driver.Queue([](wxDialog& d) { Field(&d, 203)->SetValue("nan"); }, wxID_OK);
     SendMenu(kCmdAspectSettings);
     EXPECT_TRUE(driver.stayedOpen);
-    EXPECT_EQ(driver.messages, 1);
+    EXPECT_EQ(driver.messages.size(), 1u);
     EXPECT_EQ(std::memcmp(&confirmed, &r, sizeof r), 0);
 }
 
