@@ -7,27 +7,11 @@
 #include <wx/tokenzr.h>
 
 #include "files/coordinate_text.h"
+#include "files/decimal_text.h"
 
 namespace {
 
 constexpr size_t kMinimumAstrologFileSize = 10;
-
-bool IsDigit(wxChar c) { return c >= '0' && c <= '9'; }
-
-/// The leading whole number of a text (a sign allowed), 0 when there is none.
-int LeadingInteger(const wxString& text)
-{
-    size_t i = 0;
-    int sign = 1;
-    if (i < text.length() && (text[i] == '+' || text[i] == '-')) {
-        sign = text[i] == '-' ? -1 : 1;
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.length() && IsDigit(text[i]); ++i)
-        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX);
-    return int(sign * value);
-}
 
 /// "/qb" or "-qb": Windows builds of Astrolog write the first, Unix builds
 /// the second.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "files/coordinate_text.h"
+#include "files/decimal_text.h"
 #include "files/text_file_io.h"
 
 const char kChartFileHeaderLine[] = "Orbivantelle Data File, Format Version: 1.0";
@@ -49,22 +50,6 @@ double LeadingDecimal(const wxString& text)
     }
     double value = 0.0;
     return text.Left(i).ToCDouble(&value) ? value : 0.0;
-}
-
-/// The leading whole number of a text (a sign allowed), 0 when there is none;
-/// values beyond 32 bits are clamped.
-int LeadingInteger(const wxString& text)
-{
-    size_t i = 0;
-    int sign = 1;
-    if (i < text.length() && (text[i] == '+' || text[i] == '-')) {
-        sign = text[i] == '-' ? -1 : 1;
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.length() && IsDigit(text[i]); ++i)
-        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX);
-    return int(sign * value);
 }
 
 /// Splits a key line: the comment from the first "#" is cut off, the key is

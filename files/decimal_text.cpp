@@ -1,5 +1,7 @@
 #include "files/decimal_text.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
@@ -43,4 +45,18 @@ std::string FormatFixed(double value, int decimals)
     }
     uselocale(previous);
     return text;
+}
+
+int LeadingInteger(const wxString& text)
+{
+    size_t i = 0;
+    int sign = 1;
+    if (i < text.length() && (text[i] == '+' || text[i] == '-')) {
+        sign = text[i] == '-' ? -1 : 1;
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.length() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX);
+    return int(sign * value);
 }

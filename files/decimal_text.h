@@ -15,3 +15,7 @@ double ReadLeadingDecimal(const wxString& text);
 
 /// printf's "%.<decimals>f" with "." as the decimal point.
 std::string FormatFixed(double value, int decimals);
+
+/// The leading whole number of a text (a sign allowed), 0 when there is none;
+/// values beyond 32 bits are clamped.
+int LeadingInteger(const wxString& text);

@@ -26,8 +26,11 @@ wxGraphicsContext* StrokingContext(wxDC& dc)
     return gc;
 }
 
-/// Each stroke as a line and its end point through the device context.
-void DrawStrokesOneByOne(const CompiledGlyph& glyph, wxDC& dc, int32_t x, int32_t y, int32_t scale)
+/// Walks the glyph's strokes from (x, y): calls draw(x0, y0, x1, y1) for each
+/// drawn stroke, in order. A move stroke only moves the pen; a return stroke
+/// puts the pen back where it started.
+template <class Draw>
+void ForEachStroke(const CompiledGlyph& glyph, int32_t x, int32_t y, int32_t scale, Draw draw)
 {
     int32_t penX = x;
     int32_t penY = y;
@@ -40,14 +43,22 @@ void DrawStrokesOneByOne(const CompiledGlyph& glyph, wxDC& dc, int32_t x, int32_
         const int32_t flags = glyph.flags[i];
         if (flags & kGlyphMove)
             continue;
-        // The line leaves its end pixel out, so the end point is set on its own.
-        dc.DrawLine(startX, startY, penX, penY);
-        dc.DrawPoint(penX, penY);
+        draw(startX, startY, penX, penY);
         if (flags & kGlyphReturn) {
             penX = startX;
             penY = startY;
         }
     }
+}
+
+/// Each stroke as a line and its end point through the device context.
+void DrawStrokesOneByOne(const CompiledGlyph& glyph, wxDC& dc, int32_t x, int32_t y, int32_t scale)
+{
+    ForEachStroke(glyph, x, y, scale, [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+        // The line leaves its end pixel out, so the end point is set on its own.
+        dc.DrawLine(x0, y0, x1, y1);
+        dc.DrawPoint(x1, y1);
+    });
 }
 
 /// The same lines and points, in the same order, straight on the graphics
@@ -62,26 +73,12 @@ void DrawStrokesThroughContext(wxGraphicsContext& gc, const wxDC& dc, const Comp
     const wxGraphicsPen pen = gc.CreatePen(dc.GetPen());
     const wxGraphicsBrush pointBrush = gc.CreateBrush(wxBrush(dc.GetPen().GetColour()));
     gc.SetBrush(pointBrush);
-    int32_t penX = x;
-    int32_t penY = y;
-    const size_t n = glyph.Size();
-    for (size_t i = 0; i < n; ++i) {
-        const int32_t startX = penX;
-        const int32_t startY = penY;
-        penX += glyph.dx[i] * scale;
-        penY += glyph.dy[i] * scale;
-        const int32_t flags = glyph.flags[i];
-        if (flags & kGlyphMove)
-            continue;
+    ForEachStroke(glyph, x, y, scale, [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
         gc.SetPen(pen);
-        gc.StrokeLine(startX, startY, penX, penY);
+        gc.StrokeLine(x0, y0, x1, y1);
         gc.SetPen(wxNullGraphicsPen);
-        gc.DrawRectangle(penX, penY, 1, 1);
-        if (flags & kGlyphReturn) {
-            penX = startX;
-            penY = startY;
-        }
-    }
+        gc.DrawRectangle(x1, y1, 1, 1);
+    });
     gc.SetPen(pen);
     gc.SetBrush(dc.GetBrush());
 }
@@ -234,21 +231,9 @@ std::vector<GlyphStroke> TraceGlyph(const CompiledGlyph& glyph, int32_t x, int32
     std::vector<GlyphStroke> strokes;
     if (glyph.IsEmpty())
         return strokes;
-    int32_t penX = x;
-    int32_t penY = y;
-    for (size_t i = 0; i < glyph.Size(); ++i) {
-        const int32_t startX = penX;
-        const int32_t startY = penY;
-        penX += glyph.dx[i] * scale;
-        penY += glyph.dy[i] * scale;
-        if (glyph.flags[i] & kGlyphMove)
-            continue;
-        strokes.push_back({startX, startY, penX, penY});
-        if (glyph.flags[i] & kGlyphReturn) {
-            penX = startX;
-            penY = startY;
-        }
-    }
+    ForEachStroke(glyph, x, y, scale, [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+        strokes.push_back({x0, y0, x1, y1});
+    });
     return strokes;
 }
 

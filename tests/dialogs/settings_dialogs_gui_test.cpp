@@ -29,16 +29,16 @@ namespace {
 /// Presses a dialog's button as a click does: the button's own command event.
 void Press(wxWindow* dialog, int id)
 {
-    auto* button = wxDynamicCast(dialog->FindWindow(id), wxButton);
+    auto* button = dynamic_cast<wxButton*>(dialog->FindWindow(id));
     ASSERT_NE(button, nullptr) << "no button " << id;
     wxCommandEvent event(wxEVT_BUTTON, id);
     event.SetEventObject(button);
     button->Command(event);
 }
 
-wxCheckBox* Box(wxWindow* d, int id) { return wxDynamicCast(d->FindWindow(id), wxCheckBox); }
-wxTextCtrl* Field(wxWindow* d, int id) { return wxDynamicCast(d->FindWindow(id), wxTextCtrl); }
-wxListBox* List(wxWindow* d, int id) { return wxDynamicCast(d->FindWindow(id), wxListBox); }
+wxCheckBox* Box(wxWindow* d, int id) { return dynamic_cast<wxCheckBox*>(d->FindWindow(id)); }
+wxTextCtrl* Field(wxWindow* d, int id) { return dynamic_cast<wxTextCtrl*>(d->FindWindow(id)); }
+wxListBox* List(wxWindow* d, int id) { return dynamic_cast<wxListBox*>(d->FindWindow(id)); }
 int Selected(wxListBox* list)
 {
     wxArrayInt items;
@@ -210,7 +210,7 @@ TEST_F(SettingsDialogsTest, FindAspectsMirroredListsInOneWheelHandThePanelTheCho
             Field(&d, 200)->SetValue("1.5");
             Field(&d, 201)->SetValue("8");
             for (wxWindow* child : d.GetChildren())
-                if (auto* radio = wxDynamicCast(child, wxRadioButton); radio && radio->GetLabel() == "First Planet")
+                if (auto* radio = dynamic_cast<wxRadioButton*>(child); radio && radio->GetLabel() == "First Planet")
                     radio->SetValue(true);
         },
         wxID_OK);
@@ -311,7 +311,7 @@ TEST_F(SettingsDialogsTest, CompactLayoutsAndOrbFieldsWideEnoughForTheirValues)
         // Find aspects: shorter lists, the sort choice beside the orbs.
         EXPECT_EQ(find->FindWindow(50)->GetSize().y, compact ? 150 : 200);
         for (wxWindow* child : find->GetChildren()) {
-            if (auto* radio = wxDynamicCast(child, wxRadioButton); radio && radio->GetLabel() == "Orb") {
+            if (auto* radio = dynamic_cast<wxRadioButton*>(child); radio && radio->GetLabel() == "Orb") {
                 EXPECT_EQ(radio->GetPosition().y < At(find, 201).y + find->FindWindow(201)->GetSize().y, compact);
             }
         }

@@ -5,19 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include <wx/debug.h>
-
 #include "files/astrolog_file.h"
 #include "files/text_file_io.h"
-
-namespace {
-
-// A class-library assertion is a finding too: in the program it would stop
-// on a dialog.
-void AbortOnAssert(const wxString&, int, const wxString&, const wxString&, const wxString&) { std::abort(); }
-const bool kAssertsAbort = (wxSetAssertHandler(AbortOnAssert), true);
-
-} // namespace
+#include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -12,6 +12,7 @@
 
 #include "files/configuration_file.h"
 #include "files/decimal_text.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

@@ -21,6 +21,7 @@
 #include <wx/string.h>
 
 #include "files/coordinate_text.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

@@ -66,8 +66,8 @@ TEST_F(EndToEndTest, SettingsAndTheDefaultChartOutliveTheProgram)
     SendMenu(kCmdCalculationSettings);
     // Aspect settings: trines no longer searched, a square orb of 7.5.
     driver.Queue([](wxDialog& d) {
-        wxDynamicCast(d.FindWindow(100 + 3), wxCheckBox)->SetValue(true);
-        wxDynamicCast(d.FindWindow(200 + 2), wxTextCtrl)->ChangeValue("7.5");
+        dynamic_cast<wxCheckBox*>(d.FindWindow(100 + 3))->SetValue(true);
+        dynamic_cast<wxTextCtrl*>(d.FindWindow(200 + 2))->ChangeValue("7.5");
         return int(wxID_OK);
     });
     SendMenu(kCmdAspectSettings);
