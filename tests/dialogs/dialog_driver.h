@@ -22,10 +22,22 @@ public:
     /// Fills the shown dialog's controls; returns the id of the button to press.
     using Step = std::function<int(wxDialog&)>;
 
-    DialogDriver() { Register(); }
-    ~DialogDriver() override { Unregister(); }
+    /// standIn, when given, is a hook that would answer the dialogs unseen:
+    /// it steps aside while this driver lives.
+    explicit DialogDriver(wxModalDialogHook* standIn = nullptr) : m_standIn(standIn)
+    {
+        if (m_standIn)
+            m_standIn->Unregister();
+        Register();
+    }
+    ~DialogDriver() override
+    {
+        Unregister();
+        if (m_standIn)
+            m_standIn->Register();
+    }
 
-    void Queue(Step step) { steps_.push_back(std::move(step)); }
+    void Queue(Step step) { m_steps.push_back(std::move(step)); }
     /// Fills the shown dialog's controls, then presses button.
     void Queue(std::function<void(wxDialog&)> fill, int button)
     {
@@ -34,9 +46,11 @@ public:
             return button;
         });
     }
-    void QueueAnswer(int answer) { answers_.push_back(answer); }
+    void QueueAnswer(int answer) { m_answers.push_back(answer); }
     std::vector<ShownQuestion> messages;
-    bool AllStepsRan() const { return steps_.empty(); }
+    bool AllStepsRan() const { return m_steps.empty(); }
+    /// Dialogs driven so far.
+    int Runs() const { return m_runs; }
     wxString title;          ///< caption of the last dialog driven
     bool stayedOpen = false; ///< the last pressed button left the dialog open
     /// When false, a dialog that stays open (a refused field) is closed with
@@ -48,19 +62,20 @@ protected:
     {
         if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
             messages.push_back({box->GetCaption(), box->GetMessage(), box->GetMessageDialogStyle()});
-            const int answer = answers_.empty() ? int(wxID_OK) : answers_.front();
-            if (!answers_.empty())
-                answers_.pop_front();
+            const int answer = m_answers.empty() ? int(wxID_OK) : m_answers.front();
+            if (!m_answers.empty())
+                m_answers.pop_front();
             return answer;
         }
-        if (steps_.empty()) {
+        if (m_steps.empty()) {
             ADD_FAILURE() << "unexpected dialog " << dialog->GetTitle().utf8_str().data();
             return wxID_CANCEL;
         }
-        Step step = std::move(steps_.front());
-        steps_.pop_front();
+        Step step = std::move(m_steps.front());
+        m_steps.pop_front();
         title = dialog->GetTitle();
         stayedOpen = false;
+        ++m_runs;
         // Runs inside the dialog's own modal loop, once it is on screen.
         dialog->CallAfter([this, dialog, step] {
             Press(*dialog, step(*dialog));
@@ -89,8 +104,10 @@ private:
         }
     }
 
-    std::deque<Step> steps_;
-    std::deque<int> answers_;
+    std::deque<Step> m_steps;
+    std::deque<int> m_answers;
+    wxModalDialogHook* m_standIn = nullptr;
+    int m_runs = 0;
 };
 
 /// The frame fixture with its answer-everything hook replaced by a driver.

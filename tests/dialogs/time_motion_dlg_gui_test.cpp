@@ -14,7 +14,7 @@
 #include "dialogs/time_motion_dialog.h"
 #include "shell/command_ids.h"
 #include "tests/gui/frame_fixture.h"
-#include "tests/gui/modal_dialog_driver.h"
+#include "tests/dialogs/dialog_driver.h"
 
 namespace {
 
@@ -43,10 +43,10 @@ TEST_F(TimeMotionDialogTest, BoxesRuleTheControlsCancelKeepsStepsOkParsesThem)
         EXPECT_EQ(Millis(dlg->GetTimeSpan(row < 3, row)), 3600000) << row;
     }
     const int common = CTimeMotionDlg::kCommonRow;
-    ov_test::ModalDialogDriver driver(questions);
-    driver.Plan(
-        [&](wxDialog* shown) {
-            EXPECT_EQ(shown, dlg);
+    ov_test::DialogDriver driver(&questions);
+    driver.Queue(
+        [&](wxDialog& shown) {
+            EXPECT_EQ(&shown, dlg);
             EXPECT_TRUE(dlg->IsModal());
             EXPECT_EQ(dlg->GetNotebook()->GetSelection(), 0);
             EXPECT_EQ(dlg->GetSeparateSpeedsBox()->GetLabel(), "Separate Chart Speeds");
@@ -90,8 +90,8 @@ TEST_F(TimeMotionDialogTest, BoxesRuleTheControlsCancelKeepsStepsOkParsesThem)
     EXPECT_EQ(Millis(dlg->GetTimeSpan(false, 0)), 3600000);
     EXPECT_EQ(dlg->GetMovementCountField(common)->GetValue(), "2");
 
-    driver.Plan(
-        [&](wxDialog*) {
+    driver.Queue(
+        [&](wxDialog&) {
             dlg->GetNotebook()->SetSelection(2); // the next run opens on "General" again
             dlg->GetMovementCountField(common)->ChangeValue("1.5");
             dlg->GetMovementUnitList(common)->SetStringSelection("Months");
@@ -106,9 +106,9 @@ TEST_F(TimeMotionDialogTest, BoxesRuleTheControlsCancelKeepsStepsOkParsesThem)
     EXPECT_EQ(Millis(dlg->GetTimeSpan(false, 1)), ((5 * 60 + 14) * 60 + 31) * 1000 + 912);
     EXPECT_EQ(Millis(dlg->GetTimeSpan(true, 0)), 3600000); // the chart rows stay one hour
 
-    driver.Plan([&](wxDialog*) { EXPECT_EQ(dlg->GetNotebook()->GetSelection(), 0); }, wxID_CANCEL);
+    driver.Queue([&](wxDialog&) { EXPECT_EQ(dlg->GetNotebook()->GetSelection(), 0); }, wxID_CANCEL);
     SendMenu(kCmdTimeMotionSettings);
-    EXPECT_TRUE(questions.Shown().empty());
+    EXPECT_TRUE(driver.messages.empty());
 }
 
 TEST_F(TimeMotionDialogTest, OptionsRecordGoesIntoAndOutOfTheControls)

@@ -24,7 +24,7 @@
 #include "shell/orbivant_anim.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"
-#include "tests/gui/modal_dialog_driver.h"
+#include "tests/dialogs/dialog_driver.h"
 
 namespace {
 
@@ -267,15 +267,15 @@ TEST_F(TimeMotionTest, OkRestartsWithNewSettingsCancelAndCloseDoNot)
     Mode(true, false);
     Row(kCommon, "1", "Hours", "1", "Seconds");
     SendMenu(kCmdGoForward);
-    ov_test::ModalDialogDriver driver(questions);
-    driver.Plan([&](wxDialog*) { Dialog()->GetMovementUnitList(kCommon)->SetStringSelection("Days"); },
+    ov_test::DialogDriver driver(&questions);
+    driver.Queue([&](wxDialog&) { Dialog()->GetMovementUnitList(kCommon)->SetStringSelection("Days"); },
                 wxID_CANCEL);
     SendMenu(kCmdTimeMotionSettings);
     double start = Hours(0);
     PumpEvents(500);
     EXPECT_LT(Hours(0) - start, 2.0); // still an hour a second
 
-    driver.Plan([&](wxDialog*) {}, wxID_OK);
+    driver.Queue([&](wxDialog&) {}, wxID_OK);
     SendMenu(kCmdTimeMotionSettings);
     ASSERT_EQ(driver.Runs(), 2);
     EXPECT_TRUE(Anim()->IsRunning());
@@ -362,8 +362,8 @@ TEST_F(TimeMotionTest, ShortcutKeysDriveTheMotionWithEveryPointShown)
     PumpEvents(100);
     EXPECT_NEAR(Hours(0) - here, -1.0, 1e-6);
 
-    ov_test::ModalDialogDriver driver(questions);
-    driver.Plan([&](wxDialog* shown) { EXPECT_EQ(shown, Dialog()); }, wxID_CANCEL);
+    ov_test::DialogDriver driver(&questions);
+    driver.Queue([&](wxDialog& shown) { EXPECT_EQ(&shown, Dialog()); }, wxID_CANCEL);
     keys.Char(WXK_UP, wxMOD_CONTROL);
     PumpEvents(300);
     EXPECT_EQ(driver.Runs(), 1);
