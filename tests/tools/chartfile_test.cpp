@@ -2,32 +2,21 @@
 // File" does, and says by its exit code whether the file was accepted.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
+#include "tests/support/run_tool.h"
+
 namespace {
 
-struct ToolRun {
-    int code;
-    std::string out;
-};
+using ov_test::ToolRun;
 
 /// Runs chartfile with the arguments; standard error is dropped unless asked for.
 ToolRun RunChartfile(const std::string& arguments, bool withErrors = false)
 {
-    const std::string command = "cd /tmp && timeout 60 " + std::string(OV_BINARY_DIR) + "/chartfile " + arguments +
-                                (withErrors ? " 2>&1" : " 2>/dev/null");
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[512];
-    while (pipe && fgets(buffer, sizeof buffer, pipe))
-        out += buffer;
-    const int status = pipe ? pclose(pipe) : -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    return ov_test::RunTool("chartfile " + arguments, withErrors);
 }
 
 TEST(ChartfileTool, WritesAndReadsBackBothKinds)
@@ -41,30 +30,30 @@ TEST(ChartfileTool, WritesAndReadsBackBothKinds)
         const std::string path = base + "/" + kind;
         const ToolRun written = RunChartfile(std::string("write ") + kind + " " + path +
                                          " -43 3 15 15 4 9 10 1 -33.866667 151.216667 'Zoë \"Q\" a:b' 'Sydney, NSW'");
-        EXPECT_EQ(written.code, 0) << kind;
+        EXPECT_EQ(written.exitCode, 0) << kind;
         const ToolRun read = RunChartfile("read " + path);
-        EXPECT_EQ(read.code, 0) << kind;
+        EXPECT_EQ(read.exitCode, 0) << kind;
         std::string want = expected;
         if (std::string(kind) == "astrolog")
             want.replace(want.find("\"Q\""), 3, "'Q'");
-        EXPECT_EQ(read.out, want) << kind;
+        EXPECT_EQ(read.output, want) << kind;
     }
 
     // Refused files and failed writes exit 1 with the message; a newer
     // version opens only with --yes.
     std::ofstream(base + "/newer.ovs") << "Orbivantelle Data File, Format Version: 1.1\r\n\r\nName: N\r\n";
-    EXPECT_EQ(RunChartfile("read " + base + "/newer.ovs").code, 1);
-    EXPECT_EQ(RunChartfile("read " + base + "/newer.ovs --yes").code, 0);
+    EXPECT_EQ(RunChartfile("read " + base + "/newer.ovs").exitCode, 1);
+    EXPECT_EQ(RunChartfile("read " + base + "/newer.ovs --yes").exitCode, 0);
     const ToolRun refused = RunChartfile("read /dev/zero", true);
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_NE(refused.out.find("Error opening file!"), std::string::npos) << refused.out;
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.output.find("Error opening file!"), std::string::npos) << refused.output;
     const ToolRun unwritable = RunChartfile("write chart " + base + "/no/such/folder 2000 1 1 0 0 0 0 0 0 0 a b", true);
-    EXPECT_EQ(unwritable.code, 1);
-    EXPECT_NE(unwritable.out.find("Error creating file " + base + "/no/such/folder"), std::string::npos);
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.output.find("Error creating file " + base + "/no/such/folder"), std::string::npos);
 
     for (const char* bad : {"", "read", "read a b", "write chart x 2000 13 1 0 0 0 0 0 0 0 a b",
                             "write text x 2000 1 1 0 0 0 0 0 0 0 a b", "write chart x 2000 1 1 0 0 0 0 0 0 0 a"})
-        EXPECT_EQ(RunChartfile(bad).code, 2) << bad;
+        EXPECT_EQ(RunChartfile(bad).exitCode, 2) << bad;
     std::system(("rm -rf '" + base + "'").c_str());
 }
 

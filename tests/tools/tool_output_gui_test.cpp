@@ -2,34 +2,12 @@
 // standard error with exit code 1, not in a dialog that keeps the tool waiting.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
-namespace {
+#include "tests/support/run_tool.h"
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-// Runs a tool from the build tree, giving up after 60 seconds (exit 124).
-ToolRun RunTool(const std::string& commandLine)
-{
-    ToolRun run;
-    const std::string command = "timeout 60 " + std::string(OV_BINARY_DIR) + "/" + commandLine + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-        run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-} // namespace
+using ov_test::RunTool;
+using ov_test::ToolRun;
 
 TEST(ToolOutput, UnwritablePngFailsAtOnceWithAMessage)
 {

@@ -6,33 +6,16 @@
 
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 #include <wx/debug.h>
 
+#include "tests/support/run_tool.h"
 #include "tools/support/tool_app.h"
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output; ///< standard output and standard error
-};
-
-ToolRun RunTool(const std::string& commandLine)
-{
-    ToolRun run;
-    const std::string command = "timeout 60 " + std::string(OV_BINARY_DIR) + "/" + commandLine + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-        run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using ov_test::RunTool;
+using ov_test::ToolRun;
 
 const std::string kChart = " 1974 7 23 14 35 0 1 0 48.85 2.35";
 
