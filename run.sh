@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+# Only the program: the tests, tools and benchmarks are built by ./test.sh.
+cmake --build build --target orbivantelle
 exec build/orbivantelle "$@"

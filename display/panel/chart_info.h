@@ -57,7 +57,7 @@ public:
     ChartSlot GetShownSlotB() const { return m_state.shownSlotB; }
     ChartSlot GetShownSlotC() const { return m_state.shownSlotC; }
     const ChartPositions& GetPositions(ChartSlot slot) const { return m_state.charts.positions[slot]; }
-    const ChartNameRecord& GetName(ChartSlot slot) const { return m_state.charts.names[slot]; }
+    const ChartNameRecord& GetChartName(ChartSlot slot) const { return m_state.charts.names[slot]; }
     uint8_t IsPointRestricted(ChartSlot slot, PointIndex index) const
     {
         return m_state.pointRestricted[slot][index];

@@ -134,8 +134,9 @@ TEST(SummaryPage, DetailLinesFollowNamePlaceAndHemispheres)
     EXPECT_EQ(texts[6], "Lat.: 33" + kDeg + "00'00\"S\n");
     EXPECT_EQ(texts[7], "Lon.:  0" + kDeg + "00'00\"W\n"); // exactly 0 reads west
     for (size_t i = 0; i + 1 < out.calls.size(); ++i)
-        if (out.calls[i].text == "Ada\n")
+        if (out.calls[i].text == "Ada\n") {
             EXPECT_EQ(out.calls[i + 1].text, "Progressed to\n");
+        }
 
     // A place without a name: the blank line comes after the zone line; a
     // latitude of 0 reads north; a year from 1000 uses the long date.
@@ -451,8 +452,9 @@ TEST(AspectList, ScrolledBandDrawsOnlyVisibleRowsAndKeepsTheHeight)
         EXPECT_GT(drawn.size(), 5u);
         EXPECT_LT(drawn.size(), 30u);
         for (const auto& call : band.calls)
-            if (call.kind == "markup")
+            if (call.kind == "markup") {
                 EXPECT_TRUE(call.y >= 2000 - 25 && call.y <= 2300 + 25) << call.y;
+            }
         EXPECT_LE(band.measureMarkupCalls, 1);
     }
 }

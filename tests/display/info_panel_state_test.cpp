@@ -122,8 +122,9 @@ TEST(InfoPanelState, NearClickListFallsBackToSummaryOnNewRestrictionsOrMode)
         else
             s.SetChartMode(kChartDavison | kViewAspects);
         EXPECT_EQ(s.page, c.expectedPage) << c.mode;
-        if (c.expectedPage == kPageSummary)
+        if (c.expectedPage == kPageSummary) {
             EXPECT_EQ(s.selection, -1);
+        }
     }
 }
 

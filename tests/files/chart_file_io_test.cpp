@@ -130,9 +130,10 @@ TEST_F(ChartFileIOTest, RefusedReadsSayWhyAndChangeNothing)
         EXPECT_EQ(host.charts.times[1].year, before.year);
         EXPECT_EQ(host.charts.names[1].place, "New York, NY");
         // The drop target's silent checks refuse the same files quietly.
-        if (c.path != empty)
+        if (c.path != empty) {
             EXPECT_FALSE(files.CheckChartHeader(&host, c.path, false) ||
                          files.CheckAstrologHeader(&host, c.path, false));
+        }
         EXPECT_EQ(host.messages.size(), 1u);
     }
 

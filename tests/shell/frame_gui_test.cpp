@@ -341,7 +341,7 @@ TEST_F(FrameTest, SwapsExchangeSlotsAndTheDefaultSlotAsksFirst)
     EXPECT_EQ(set.times[kSlotNative].year, 1990);
     EXPECT_EQ(set.names[kSlotTransit].name, "Ann");
     EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[kSlotNative].year, 1990);
-    EXPECT_EQ(frame->GetInfoPanel()->GetName(kSlotNative).name, "Bob");
+    EXPECT_EQ(frame->GetInfoPanel()->GetChartName(kSlotNative).name, "Bob");
 
     questions.QueueAnswer(wxID_NO);
     SendMenu(kCmdSwapNatalDefault);

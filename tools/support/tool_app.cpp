@@ -13,13 +13,15 @@
 #include "display/glyphs/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 
-namespace {
-
 // The GUI part of the class library only starts with an application object.
+// It stays outside the anonymous namespace so that the accessor the class
+// library defines for it has a name other files could use.
 class ToolApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
+
+namespace {
 
 const char* g_assertingTool = "tool";
 
