@@ -2,14 +2,15 @@
 # Sets up, builds and runs the whole test suite, then runs it once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer. The window tests run there
 # without leak checking: the GUI toolkit keeps its own allocations until exit.
+# Every build treats a compiler warning as an error.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" -LE gui)
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -L gui)
