@@ -20,6 +20,7 @@ wxIMPLEMENT_CLASS(OrbivantFrame, wxFrame);
 // clang-format off
 wxBEGIN_EVENT_TABLE(OrbivantFrame, wxFrame)
     EVT_CLOSE(OrbivantFrame::OnClose)
+    EVT_CHAR_HOOK(OrbivantFrame::OnCharHook)
     EVT_MENU(kCmdChartForNowNative, OrbivantFrame::OnChartForNowNative)
     EVT_MENU(kCmdChartForNowPartner, OrbivantFrame::OnChartForNowPartner)
     EVT_MENU(kCmdChartForNowTransit, OrbivantFrame::OnChartForNowTransit)

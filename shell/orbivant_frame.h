@@ -107,6 +107,9 @@ private:
     void OnViewDispositorsByHouse(wxCommandEvent& event);
     void SetChartTypeCommand(ChartType type);
     void SetViewCommand(ChartViewFlags view);
+    /// Checks the View menu's items of the chart type and view in effect.
+    void ShowViewInMenu();
+    void OnCharHook(wxKeyEvent& event);
 
     // Chart files (orbivant_frame_files.cpp).
     void OnOpenNativeChart(wxCommandEvent& event);

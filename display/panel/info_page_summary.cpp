@@ -69,11 +69,9 @@ int HouseOfPoint(const InfoPanelState& state, ChartSlot listed, PointIndex k)
         const ChartSlot other = listed == state.shownSlotB ? state.shownSlotC : state.shownSlotB;
         return FindHouseOfPoint(k, p[listed].points, p[other].cusps);
     }
-    // Composite and Davison charts have houses of their own; a natal chart
-    // keeps the radix houses of the third shown slot (its progressed form
-    // is read against the birth chart).
-    if (state.chartMode & kChartNatal)
-        return p[state.shownSlotC].points[k].house;
+    // One wheel: the house stored with the listed chart's own point, so the
+    // column agrees with the cusps listed below it and with the wheel (a
+    // progressed chart with its progressed houses, never another slot's).
     return p[listed].points[k].house;
 }
 

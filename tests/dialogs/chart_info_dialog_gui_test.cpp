@@ -2,13 +2,19 @@
 // Info commands: controls filled and the real OK or Cancel pressed.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <wx/calctrl.h>
 #include <wx/checkbox.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
 #include <wx/textctrl.h>
 
 #include "dialogs/chart_info_dialog.h"
+#include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
 #include "shell/command_ids.h"
+#include "tests/gui/gui_test_support.h"
 #include "tests/dialogs/dialog_driver.h"
 
 namespace {
@@ -16,6 +22,17 @@ namespace {
 using ChartInfoDialogTest = ov_test::DialogFrameTest;
 using Text = wxTextCtrl;
 using Box = wxCheckBox;
+
+/// The panel's current page drawn whole, however tall it is.
+wxImage WholePage(CChartInfo& panel)
+{
+    wxBitmap bitmap(panel.GetClientSize().x, 2400, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        panel.Draw(dc);
+    }
+    return bitmap.ConvertToImage();
+}
 
 TEST_F(ChartInfoDialogTest, NativeOkStoresTheClockTimeAsTypedAndShowsTheProgressedChart)
 {
@@ -154,6 +171,32 @@ TEST_F(ChartInfoDialogTest, DefaultChartAsksFirstAndOnlyItsRunIsRelabelled)
     });
     SendMenu(kCmdChartInfoDefault);
     SendMenu(kCmdChartInfoTransit);
+}
+
+// Catches a natal summary that lists another chart's houses beside the
+// native's points: on a first start the third shown slot is the partner's.
+TEST_F(ChartInfoDialogTest, EditingThePartnerLeavesTheNativeSummaryUntouched)
+{
+    CChartInfo& panel = *frame->GetInfoPanel();
+    ASSERT_EQ(panel.GetPage(), kPageSummary);
+    ASSERT_EQ(frame->GetChartType(), kChartNatal);
+    const wxImage before = WholePage(panel);
+
+    driver.Queue([](wxDialog& d) {
+        Child<Text>(d, "time")->ChangeValue("22:45");
+        return int(wxID_OK);
+    });
+    SendMenu(kCmdChartInfoPartner);
+    ov_test::PumpEvents(30);
+    ASSERT_EQ(frame->GetChartSet().times[kSlotPartner].hour, 22);
+    ASSERT_EQ(panel.GetPage(), kPageSummary);
+    const wxImage after = WholePage(panel);
+    ASSERT_EQ(after.GetSize(), before.GetSize());
+    int changed = 0;
+    for (int y = 0; y < after.GetHeight(); ++y)
+        changed += memcmp(after.GetData() + 3 * y * after.GetWidth(), before.GetData() + 3 * y * after.GetWidth(),
+                          3 * after.GetWidth()) != 0;
+    EXPECT_EQ(changed, 0) << "rows of the native's summary changed by the partner's edit";
 }
 
 TEST_F(ChartInfoDialogTest, CompactLayoutPutsTheCalendarBesideTheFields)

@@ -187,7 +187,8 @@ TEST(SummaryPage, RestrictedPointsTakeNoRowAndHousesComeFromTheListedChart)
         rows += out.calls[i].kind == "newline" && out.calls[i].a == 15 && out.calls[i - 1].kind == "markup";
     EXPECT_EQ(rows, kComputedPoints - 1);
 
-    // Natal keeps the radix houses of the third shown slot.
+    // A progressed native lists its progressed houses, not the radix ones
+    // of another shown slot.
     InfoPanelState natal = MakeState(kChartNatal, 3, 0, 0);
     for (int k = 0; k < kComputedPoints; ++k) {
         natal.charts.positions[3].points[k].house = 9;
@@ -195,8 +196,8 @@ TEST(SummaryPage, RestrictedPointsTakeNoRowAndHousesComeFromTheListedChart)
     }
     RecordingWriter out2;
     DrawSummaryPage(out2, natal, 200, 400);
-    EXPECT_TRUE(out2.HasText("markup", " 11"));
-    EXPECT_FALSE(out2.HasText("markup", "  9"));
+    EXPECT_TRUE(out2.HasText("markup", "  9"));
+    EXPECT_FALSE(out2.HasText("markup", " 11"));
 }
 
 TEST(SummaryPage, MissingChartTypeIsReportedNotDrawnAsATitle)
