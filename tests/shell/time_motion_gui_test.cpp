@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <wx/app.h>
@@ -368,6 +369,61 @@ TEST_F(TimeMotionTest, ShortcutKeysDriveTheMotionWithEveryPointShown)
     PumpEvents(300);
     EXPECT_EQ(driver.Runs(), 1);
     EXPECT_FALSE(Dialog()->IsShown());
+}
+
+TEST_F(TimeMotionTest, StepwiseMotionAtOneMillisecondKeepsPaintingAtItsSpeedAndStopsAtOnce)
+{
+    // An hour a millisecond, from the keyboard: the steps must not starve
+    // the repaints, nor the keys that stop them.
+    Mode(false, false);
+    Row(kCommon, "1", "Hours", "0.001", "Seconds");
+    frame->GetCanvas()->SetFocus();
+    PumpEvents(100);
+
+    // A motion that floods the event loop never lets wxYield return: after
+    // a while this timer, which the flood does not hold back, stops it.
+    struct Guard : wxTimer {
+        std::function<void()> stop;
+        void Notify() override { stop(); }
+    } guard;
+    guard.stop = [&] {
+        if (Anim()->IsRunning())
+            SendMenu(kCmdStopTimeMotion);
+    };
+    guard.StartOnce(5000);
+
+    wxUIActionSimulator keys;
+    const double start = Hours(0);
+    const int64_t paints = frame->GetCanvas()->GetPaintCount();
+    wxStopWatch watch;
+    keys.Char(WXK_RIGHT, wxMOD_CONTROL);
+    while (!Anim()->IsRunning() && watch.Time() < 1000)
+        wxYield();
+    ASSERT_TRUE(Anim()->IsRunning());
+    const long started = watch.Time();
+    PumpEvents(2000);
+    const long running = watch.Time() - started;
+    const double paintsPerSecond = (frame->GetCanvas()->GetPaintCount() - paints) * 1000.0 / running;
+
+    watch.Start();
+    keys.Char(WXK_DOWN, wxMOD_CONTROL);
+    while (Anim()->IsRunning() && watch.Time() < 3000) {
+        wxYield();
+        wxMilliSleep(1);
+    }
+    const long stopMs = watch.Time();
+    ASSERT_FALSE(Anim()->IsRunning());
+    std::printf("stepwise, 1 ms a step: %.1f wheel paints a second; Ctrl-Down stopped the motion in %ld ms\n",
+                paintsPerSecond, stopMs);
+    // Loose bounds, for a loaded machine: a starved wheel paints not once.
+    EXPECT_GE(paintsPerSecond, 5.0);
+    EXPECT_LT(stopMs, 1000);
+    // Several steps a repaint keep the set speed: one step per millisecond
+    // from the start, never more.
+    const double moved = Hours(0) - start;
+    EXPECT_NEAR(moved, std::round(moved), 1e-6);
+    EXPECT_GE(moved, 0.75 * running);
+    EXPECT_LE(moved, running + started + stopMs + 1.0);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
