@@ -63,13 +63,14 @@ protected:
         Dialog()->GetChartBox(1)->SetValue(partner);
         Dialog()->GetChartBox(2)->SetValue(transit);
     }
-    static ChartTimeRecord At(int y, int mo, int d, int h, int zone, int dst)
+    static ChartTimeRecord At(int y, int mo, int d, int h, int zone, int dst, int mi = 0)
     {
         ChartTimeRecord r;
         r.year = y;
         r.month = mo;
         r.day = d;
         r.hour = h;
+        r.minute = mi;
         r.timeZone = zone;
         r.dst = dst;
         return r;
@@ -126,6 +127,57 @@ TEST_F(TimeMotionTest, StepwiseMovesTickedChartsBothWaysAndSingleStepsExactly)
     EXPECT_EQ(Times(0).hour, 10);
     EXPECT_EQ(Times(0).dst, 0);
     EXPECT_TRUE(questions.Shown().empty());
+}
+
+TEST_F(TimeMotionTest, SingleStepsMoveTheClockByTheStepInEveryZone)
+{
+    // The computer's rules carry a chart on only when its zone and flag are
+    // what those rules say at its moment; any other chart keeps its own.
+    const char* newYork = "EST5EDT,M3.2.0,M11.1.0";
+    struct Case {
+        const char* what;
+        const char* computerZone;
+        ChartTimeRecord before;
+        const char* count;
+        const char* unit;
+        int steps; // negative: backward
+        int hour, minute;
+        double second;
+        int dst;
+        double movedSeconds;
+    };
+    const Case cases[] = {
+        {"London summer chart on a computer without summer time", "UTC0", At(2026, 7, 15, 10, 0, 1), "1", "Hours",
+         1, 11, 0, 0, 1, 3600},
+        {"New York July chart saved without the flag", newYork, At(2026, 7, 15, 10, -5, 0), "1", "Hours", 1, 11, 0, 0,
+         0, 3600},
+        {"the same chart a month on", newYork, At(2026, 7, 15, 10, -5, 0), "1", "Months", 1, 10, 0, 0, 0,
+         31 * 86400},
+        {"spring forward", newYork, At(2026, 3, 8, 1, -5, 0, 30), "1", "Hours", 1, 3, 30, 0, 1, 3600},
+        {"fall back", newYork, At(2026, 11, 1, 1, -5, 1, 30), "1", "Hours", 1, 1, 30, 0, 0, 3600},
+        {"half seconds forward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", 4, 10, 0, 2, 0, 2},
+        {"half seconds backward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", -4, 9, 59, 58, 0, -2},
+        {"hundredths add up", newYork, At(2026, 1, 10, 10, -5, 0), "0.01", "Seconds", 150, 10, 0, 1.5, 0, 1.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setenv("TZ", c.computerZone, 1);
+        tzset();
+        Row(kCommon, c.count, c.unit, "1", "Seconds");
+        Charts(true, false, false);
+        Times(0) = c.before;
+        const double before = Hours(0);
+        for (int i = 0; i < std::abs(c.steps); ++i)
+            SendMenu(c.steps > 0 ? kCmdStepForward : kCmdStepBackward);
+        EXPECT_NEAR((Hours(0) - before) * 3600.0, c.movedSeconds, 1e-3);
+        EXPECT_EQ(Times(0).hour, c.hour);
+        EXPECT_EQ(Times(0).minute, c.minute);
+        EXPECT_EQ(Times(0).second, c.second);
+        EXPECT_EQ(Times(0).timeZone, c.before.timeZone);
+        EXPECT_EQ(Times(0).dst, c.dst);
+    }
+    setenv("TZ", newYork, 1);
+    tzset();
 }
 
 TEST_F(TimeMotionTest, SeparateSpeedsMoveEachChartAtItsOwnRate)
