@@ -204,15 +204,32 @@ TimeUnit ParseTimeUnit(const wxString& unit)
     return kUnitNone;
 }
 
-double ReadCount(const wxString& text)
+namespace {
+
+/// The leading number of a text; false when it starts with none.
+bool ReadLeadingNumber(const wxString& text, double* value)
 {
     const wxCharBuffer buffer = text.mb_str();
     const char* start = buffer.data();
     if (start == nullptr)
-        return 0.0;
+        return false;
     char* end = nullptr;
-    const double value = std::strtod(start, &end);
-    return end == start ? 0.0 : value;
+    *value = std::strtod(start, &end);
+    return end != start;
+}
+
+} // namespace
+
+double ReadCount(const wxString& text)
+{
+    double value = 0.0;
+    return ReadLeadingNumber(text, &value) ? value : 0.0;
+}
+
+bool CountHasNumber(const wxString& text)
+{
+    double value = 0.0;
+    return ReadLeadingNumber(text, &value);
 }
 
 TimeMotionStep MakeStep(double count, const wxString& unitText, bool timeConsistent, bool wholeRounding)

@@ -52,6 +52,8 @@ TimeUnit ParseTimeUnit(const wxString& unit);
 
 /// The leading number of a count field's text; 0 when it starts with none.
 double ReadCount(const wxString& text);
+/// True when a count field's text starts with a number.
+bool CountHasNumber(const wxString& text);
 
 /// The step of count units. Whole counts (within 0.0001, when wholeRounding)
 /// give calendar units as they are; fractional counts of days and weeks split

@@ -62,6 +62,11 @@ bool OrbivantAnim::ReadSettings(CTimeMotionDlg* dialog, bool smooth, bool common
         ShowMotionError(row == CTimeMotionDlg::kCommonRow ? wxString("Error: Invalid time step") : ChartStepError(row));
         return false;
     };
+    // A chart-movement count that is no number would start a motion that
+    // never moves.
+    for (int row = firstRow; row <= lastRow; ++row)
+        if (!CountHasNumber(dialog->GetMovementCountField(row)->GetValue()))
+            return refuse(row);
     if (smooth) {
         const int period = FramePeriodMillis(dialog->GetFrameRateSlider()->GetValue());
         if (period < 1) {

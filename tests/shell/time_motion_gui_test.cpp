@@ -278,6 +278,10 @@ TEST_F(TimeMotionTest, UnusableSettingsAreRefusedAndARunningMotionKeepsItsOwn)
         {false, false, kCommon, "1", "-1", "Seconds", common},
         {false, false, kCommon, "1", "0.0001", "Seconds", common},
         {false, false, kCommon, "1e30", "1", "Seconds", common},
+        // A chart-movement count without a number would run without moving.
+        {false, false, kCommon, "abc", "1", "Seconds", common},
+        {false, true, 0, "abc", "1", "Seconds", "Error: Invalid time step (native chart)"},
+        {true, false, kCommon, "abc", "1", "Seconds", common},
         {false, true, 1, "1", "0", "Seconds", "Error: Invalid time step (partner chart)"},
         {true, false, kCommon, "1", "0", "Hours", common},
         {true, false, kCommon, "1", "nan", "Seconds", common},
