@@ -128,15 +128,22 @@ bool ComputerZoneAt(int64_t utcMillis, long* offsetSeconds, int* isDst)
     return platform::LocalZoneAt(FloorDiv(utcMillis, kMsPerSecond), offsetSeconds, isDst);
 }
 
-/// True when the chart's zone is the computer's standard zone at the moment.
-bool FollowsComputerZone(int timeZone, int64_t utcMillis)
+/// True when the record's zone and daylight-saving flag are what the
+/// computer's rules give at the record's own moment. Only such a chart is
+/// carried on by those rules: a chart whose flag says otherwise (a summer
+/// chart on a computer without summer time, a July chart saved without the
+/// flag) would see its clock stand still or jump by two hours on a one-hour
+/// step.
+bool AgreesWithComputer(const ChartTimeRecord& record, int64_t utcMillis)
 {
     long offset = 0;
     int isDst = 0;
     if (!ComputerZoneAt(utcMillis, &offset, &isDst))
         return false;
-    const long standard = offset - (isDst > 0 ? 3600 : 0);
-    return standard == static_cast<long>(timeZone) * 3600;
+    // Only a definite answer counts as summer time.
+    const bool summer = isDst > 0;
+    const long standard = offset - (summer ? 3600 : 0);
+    return standard == static_cast<long>(record.timeZone) * 3600 && summer == (record.dst != 0);
 }
 
 /// Universal time of a clock reading on the computer's local clock.
@@ -170,9 +177,11 @@ bool RecordClock(const ChartTimeRecord& record, Clock* clock)
     clock->year = record.year;
     clock->month = record.month;
     clock->day = record.day;
+    // The fraction to whole microseconds first: a kept millisecond such as
+    // 0.57 s is stored a hair below its value and must read back the same.
+    const double micros = std::round((second - whole) * 1e6);
     clock->timeOfDay = static_cast<int64_t>(record.hour) * kMsPerHour + static_cast<int64_t>(record.minute) * kMsPerMinute +
-                       static_cast<int64_t>(whole) * kMsPerSecond +
-                       static_cast<int64_t>(std::trunc((second - whole) * 1000.0));
+                       static_cast<int64_t>(whole) * kMsPerSecond + static_cast<int64_t>(std::trunc(micros / 1000.0));
     // Months outside 1..12 would index nothing sensible; normalise through
     // the day count, which takes any month and day.
     *clock = MillisToClock(ClockToMillis(*clock));
@@ -195,15 +204,32 @@ TimeUnit ParseTimeUnit(const wxString& unit)
     return kUnitNone;
 }
 
-double ReadCount(const wxString& text)
+namespace {
+
+/// The leading number of a text; false when it starts with none.
+bool ReadLeadingNumber(const wxString& text, double* value)
 {
     const wxCharBuffer buffer = text.mb_str();
     const char* start = buffer.data();
     if (start == nullptr)
-        return 0.0;
+        return false;
     char* end = nullptr;
-    const double value = std::strtod(start, &end);
-    return end == start ? 0.0 : value;
+    *value = std::strtod(start, &end);
+    return end != start;
+}
+
+} // namespace
+
+double ReadCount(const wxString& text)
+{
+    double value = 0.0;
+    return ReadLeadingNumber(text, &value) ? value : 0.0;
+}
+
+bool CountHasNumber(const wxString& text)
+{
+    double value = 0.0;
+    return ReadLeadingNumber(text, &value);
 }
 
 TimeMotionStep MakeStep(double count, const wxString& unitText, bool timeConsistent, bool wholeRounding)
@@ -337,14 +363,15 @@ bool ChartMomentMillis(const ChartTimeRecord& record, int64_t* utcMillis)
     return true;
 }
 
-bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record)
+bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
 {
     if (std::abs(static_cast<int64_t>(record->timeZone)) > 24 ||
         utcMillis > kMaxMotionSpanMillis || utcMillis < -kMaxMotionSpanMillis)
         return false;
     int dst = record->dst;
     int64_t offset = RecordOffsetMillis(*record);
-    if (FollowsComputerZone(record->timeZone, utcMillis)) {
+    int64_t current = 0;
+    if (ChartMomentMillis(*record, &current) && AgreesWithComputer(*record, current)) {
         long seconds = 0;
         int isDst = 0;
         ComputerZoneAt(utcMillis, &seconds, &isDst);
@@ -361,6 +388,8 @@ bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record)
     record->hour = static_cast<int32_t>(clock.timeOfDay / kMsPerHour);
     record->minute = static_cast<int32_t>(clock.timeOfDay / kMsPerMinute % 60);
     record->second = static_cast<double>(clock.timeOfDay / kMsPerSecond % 60);
+    if (keepMillis)
+        record->second += static_cast<double>(clock.timeOfDay % kMsPerSecond) / 1000.0;
     record->dst = dst;
     return true;
 }
@@ -374,9 +403,9 @@ bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* r
         return false;
     if (step.hasDateSpan) {
         // The calendar part keeps the clock reading: on the computer's local
-        // clock when the chart lives in the computer's zone (so a month from
+        // clock when the chart follows the computer's rules (so a month from
         // 10:00 in July is 10:00 in December), else on the chart's own clock.
-        if (FollowsComputerZone(record->timeZone, moment)) {
+        if (AgreesWithComputer(*record, moment)) {
             long seconds = 0;
             int isDst = 0;
             ComputerZoneAt(moment, &seconds, &isDst);
@@ -393,11 +422,15 @@ bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* r
             moment = ClockToMillis(clock) - RecordOffsetMillis(*record);
         }
     }
+    bool keepMillis = false;
     if (step.hasTimeSpan) {
         const int64_t span = step.timeSpan.GetValue().GetValue();
         if (span > kMaxMotionSpanMillis || span < -kMaxMotionSpanMillis)
             return false;
         moment += span * direction;
+        // A step of whole seconds lands on a whole second; one with a part
+        // of a second keeps the milliseconds, or it would never add up.
+        keepMillis = span % kMsPerSecond != 0;
     }
-    return SetChartMoment(moment, record);
+    return SetChartMoment(moment, record, keepMillis);
 }

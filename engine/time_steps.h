@@ -52,6 +52,8 @@ TimeUnit ParseTimeUnit(const wxString& unit);
 
 /// The leading number of a count field's text; 0 when it starts with none.
 double ReadCount(const wxString& text);
+/// True when a count field's text starts with a number.
+bool CountHasNumber(const wxString& text);
 
 /// The step of count units. Whole counts (within 0.0001, when wholeRounding)
 /// give calendar units as they are; fractional counts of days and weeks split
@@ -85,15 +87,18 @@ bool SmoothOffsetMillis(int64_t elapsed, int64_t step, int64_t real, int directi
 /// year lies outside the supported range.
 bool ChartMomentMillis(const ChartTimeRecord& record, int64_t* utcMillis);
 
-/// Writes a moment into a record. When the record's zone is the computer's
-/// standard zone at that moment the clock is the computer's local time and
-/// the daylight-saving flag follows the computer's rules; otherwise the zone
-/// and flag stay and the clock is written in that fixed offset. Milliseconds
-/// are dropped. False (record unchanged) outside the supported years.
-bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record);
+/// Writes a moment into a record. When the record's zone and daylight-saving
+/// flag are what the computer's rules give at the record's present moment,
+/// the clock becomes the computer's local time and the flag follows those
+/// rules; otherwise the zone and flag stay and the clock is written in that
+/// fixed offset. Milliseconds are dropped unless keepMillis. False (record
+/// unchanged) outside the supported years.
+bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis = false);
 
 /// Moves a chart by a step times direction: the calendar part on the chart's
 /// date with the clock kept (the day clamped to the month's length), then the
-/// clock part as real time. False (record unchanged) for an invalid step or
-/// when the result leaves the supported years.
+/// clock part as real time. A clock part with a fraction of a second keeps
+/// the milliseconds; otherwise the result is a whole second. False (record
+/// unchanged) for an invalid step or when the result leaves the supported
+/// years.
 bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* record);

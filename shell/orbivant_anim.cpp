@@ -62,6 +62,11 @@ bool OrbivantAnim::ReadSettings(CTimeMotionDlg* dialog, bool smooth, bool common
         ShowMotionError(row == CTimeMotionDlg::kCommonRow ? wxString("Error: Invalid time step") : ChartStepError(row));
         return false;
     };
+    // A chart-movement count that is no number would start a motion that
+    // never moves.
+    for (int row = firstRow; row <= lastRow; ++row)
+        if (!CountHasNumber(dialog->GetMovementCountField(row)->GetValue()))
+            return refuse(row);
     if (smooth) {
         const int period = FramePeriodMillis(dialog->GetFrameRateSlider()->GetValue());
         if (period < 1) {
@@ -139,13 +144,19 @@ void OrbivantAnim::Start(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direc
 
     m_running = true;
     m_framePeriod = periods[0];
-    // Stepwise timers tick on their own; smooth ones are one-shot, armed
-    // again once each redraw is through (OnRedrawThrough).
+    m_stepStart = SteadyClock::now();
+    for (int c = 0; c < 3; ++c) {
+        m_stepPeriod[c] = periods[c];
+        m_stepsTaken[c] = 0;
+    }
+    // Every timer is one-shot, armed again once each redraw is through
+    // (OnRedrawThrough): a repeating timer shorter than a redraw would
+    // keep the event loop from ever painting.
     if (common) {
-        m_commonTimer.Start(periods[0], smooth);
+        m_commonTimer.StartOnce(periods[0]);
     } else {
         for (int c = 0; c < 3; ++c)
-            m_chartTimers[c].Start(periods[c], smooth);
+            m_chartTimers[c].StartOnce(periods[c]);
     }
 }
 
@@ -170,22 +181,28 @@ void OrbivantAnim::Restart()
         Start(m_frame, m_dialog, m_direction);
 }
 
-bool OrbivantAnim::StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, bool perChart)
+bool OrbivantAnim::StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, bool perChart,
+                           int64_t times)
 {
     const TimeMotionStep& step = dialog->GetStep(perChart, chart);
     if (!step.hasDateSpan && !step.hasTimeSpan)
         return step.valid;
-    return StepChartTime(step, direction, &frame->GetChartSet().times[chart]);
+    // One step at a time: calendar steps clamp the day at each, and the
+    // clock may change its rules on the way.
+    for (int64_t i = 0; i < times; ++i)
+        if (!StepChartTime(step, direction, &frame->GetChartSet().times[chart]))
+            return false;
+    return true;
 }
 
-void OrbivantAnim::StepCharts(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+void OrbivantAnim::StepTicked(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, int64_t times)
 {
     const bool perChart = dialog->GetSeparateSpeedsBox()->GetValue();
     bool failed = false, invalid = false;
     for (int c = 0; c < 3; ++c) {
         if (!dialog->GetChartBox(c)->GetValue())
             continue;
-        if (!StepOne(c, frame, dialog, direction, perChart)) {
+        if (!StepOne(c, frame, dialog, direction, perChart, times)) {
             failed = true;
             invalid = invalid || !dialog->GetStep(perChart, c).valid;
         }
@@ -195,6 +212,36 @@ void OrbivantAnim::StepCharts(OrbivantFrame* frame, CTimeMotionDlg* dialog, int 
         StopAfterFailedStep(invalid);
 }
 
+void OrbivantAnim::StepCharts(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
+{
+    StepTicked(frame, dialog, direction, 1);
+}
+
+int64_t OrbivantAnim::TakeDueSteps(int schedule)
+{
+    const int64_t period = std::max(1, m_stepPeriod[schedule]);
+    const int64_t elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_stepStart).count();
+    const int64_t due = elapsed / period;
+    // A stall of more than a second (a stopped process, a debugger) is not
+    // made up: the steps beyond a second's worth are let go.
+    const int64_t most = std::max<int64_t>(1, 1000 / period);
+    if (due - m_stepsTaken[schedule] > most)
+        m_stepsTaken[schedule] = due - most;
+    const int64_t steps = std::max<int64_t>(1, due - m_stepsTaken[schedule]);
+    m_stepsTaken[schedule] += steps;
+    return steps;
+}
+
+int OrbivantAnim::DelayToNextStep(int schedule) const
+{
+    const int64_t elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_stepStart).count();
+    const int64_t period = std::max(1, m_stepPeriod[schedule]);
+    const int64_t next = (m_stepsTaken[schedule] + 1) * period;
+    return static_cast<int>(std::clamp<int64_t>(next - elapsed, 1, period));
+}
+
 void OrbivantAnim::StepChartsBack(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
 {
     StepCharts(frame, dialog, -direction);
@@ -202,9 +249,15 @@ void OrbivantAnim::StepChartsBack(OrbivantFrame* frame, CTimeMotionDlg* dialog, 
 
 void OrbivantAnim::StepChart(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)
 {
+    StepChartTicked(chart, frame, dialog, direction, 1);
+}
+
+void OrbivantAnim::StepChartTicked(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction,
+                                   int64_t times)
+{
     if (!dialog->GetChartBox(chart)->GetValue())
         return;
-    const bool moved = StepOne(chart, frame, dialog, direction, true);
+    const bool moved = StepOne(chart, frame, dialog, direction, true, times);
     Refresh(frame);
     if (!moved)
         StopAfterFailedStep(!dialog->GetStep(true, chart).valid);
@@ -234,8 +287,19 @@ void OrbivantAnim::Refresh(OrbivantFrame* frame)
 void OrbivantAnim::OnRedrawThrough()
 {
     m_redrawPending = false;
-    if (!m_running || !m_smoothMovement)
+    if (!m_running)
         return;
+    if (!m_smoothMovement) {
+        // Stepwise: the next tick when its step is due, and at once when
+        // steps are already owed; that tick takes all of them.
+        if (m_commonSpeed) {
+            m_commonTimer.StartOnce(DelayToNextStep(0));
+        } else {
+            for (int c = 0; c < 3; ++c)
+                m_chartTimers[c].StartOnce(DelayToNextStep(c));
+        }
+        return;
+    }
     // The next frame is due one period after this one began; a frame that
     // took longer is followed at once, but only now that the loop has
     // painted and handled what was waiting.
@@ -294,7 +358,7 @@ void OrbivantAnim::OnTimer(wxTimerEvent&)
     if (m_frame == nullptr || m_dialog == nullptr)
         return;
     if (!m_smoothMovement) {
-        StepCharts(m_frame, m_dialog, m_direction);
+        StepTicked(m_frame, m_dialog, m_direction, TakeDueSteps(0));
         return;
     }
     // Smooth positions follow the elapsed time, so a dropped tick loses
@@ -319,7 +383,14 @@ void OrbivantAnim::OnChartTimer(int chart)
     if (m_frame == nullptr || m_dialog == nullptr)
         return;
     if (!m_smoothMovement) {
-        StepChart(chart, m_frame, m_dialog, m_direction);
+        const int64_t steps = TakeDueSteps(chart);
+        if (!m_dialog->GetChartBox(chart)->GetValue()) {
+            // No redraw comes to arm it again: keep the chart's schedule
+            // going, so that ticking its box resumes it.
+            m_chartTimers[chart].StartOnce(DelayToNextStep(chart));
+            return;
+        }
+        StepChartTicked(chart, m_frame, m_dialog, m_direction, steps);
         return;
     }
     if (m_redrawPending)

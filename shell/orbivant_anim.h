@@ -60,12 +60,24 @@ private:
     /// Sets one chart from the elapsed real time; false when its moment
     /// left the supported range.
     bool UpdateSmoothChart(int chart, OrbivantFrame* frame, int direction);
-    /// Steps one chart's record; false when the step could not be made.
-    bool StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, bool perChart);
+    /// Steps one chart's record times times; false when a step could not
+    /// be made (the chart stays where the last good step put it).
+    bool StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, bool perChart,
+                 int64_t times = 1);
+    /// Steps every chart ticked in the dialog times times, then one redraw.
+    void StepTicked(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, int64_t times);
+    /// StepChart times times, then one redraw.
+    void StepChartTicked(int chart, OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, int64_t times);
+    /// The steps a stepwise schedule (0 common or the only one, 1..2 the
+    /// other charts) owes by now, at least one; counts them as taken.
+    int64_t TakeDueSteps(int schedule);
+    /// Milliseconds until that schedule's next step is due, at least 1.
+    int DelayToNextStep(int schedule) const;
     /// Called back by the event loop once a redraw's repaint and any other
-    /// waiting work are through; it arms the next smooth frame. Until then
-    /// smooth ticks do nothing, so the wheel keeps repainting and the window
-    /// responding whatever a tick costs.
+    /// waiting work are through; it arms the next smooth frame or stepwise
+    /// tick. Until then smooth ticks do nothing and no stepwise tick is
+    /// armed, so the wheel keeps repainting and the window responding
+    /// whatever a tick costs and however short the period.
     void OnRedrawThrough();
     /// Ends a motion whose chart could not be moved any further.
     void StopAfterFailedStep(bool invalidStep);
@@ -94,6 +106,12 @@ private:
 
     bool m_redrawPending = false;
     int m_framePeriod = 0; ///< smooth motion's milliseconds per frame
+    // Stepwise schedules: step n of a chart is due n periods after the
+    // start, so a tick takes every step that came due while the last redraw
+    // was on its way, and the chart keeps its speed at any period.
+    SteadyClock::time_point m_stepStart;
+    int m_stepPeriod[3] = {};
+    int64_t m_stepsTaken[3] = {};
     SteadyClock::time_point m_frameStart;
     int64_t m_redrawCount = 0;
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <wx/app.h>
@@ -62,13 +63,14 @@ protected:
         Dialog()->GetChartBox(1)->SetValue(partner);
         Dialog()->GetChartBox(2)->SetValue(transit);
     }
-    static ChartTimeRecord At(int y, int mo, int d, int h, int zone, int dst)
+    static ChartTimeRecord At(int y, int mo, int d, int h, int zone, int dst, int mi = 0)
     {
         ChartTimeRecord r;
         r.year = y;
         r.month = mo;
         r.day = d;
         r.hour = h;
+        r.minute = mi;
         r.timeZone = zone;
         r.dst = dst;
         return r;
@@ -125,6 +127,57 @@ TEST_F(TimeMotionTest, StepwiseMovesTickedChartsBothWaysAndSingleStepsExactly)
     EXPECT_EQ(Times(0).hour, 10);
     EXPECT_EQ(Times(0).dst, 0);
     EXPECT_TRUE(questions.Shown().empty());
+}
+
+TEST_F(TimeMotionTest, SingleStepsMoveTheClockByTheStepInEveryZone)
+{
+    // The computer's rules carry a chart on only when its zone and flag are
+    // what those rules say at its moment; any other chart keeps its own.
+    const char* newYork = "EST5EDT,M3.2.0,M11.1.0";
+    struct Case {
+        const char* what;
+        const char* computerZone;
+        ChartTimeRecord before;
+        const char* count;
+        const char* unit;
+        int steps; // negative: backward
+        int hour, minute;
+        double second;
+        int dst;
+        double movedSeconds;
+    };
+    const Case cases[] = {
+        {"London summer chart on a computer without summer time", "UTC0", At(2026, 7, 15, 10, 0, 1), "1", "Hours",
+         1, 11, 0, 0, 1, 3600},
+        {"New York July chart saved without the flag", newYork, At(2026, 7, 15, 10, -5, 0), "1", "Hours", 1, 11, 0, 0,
+         0, 3600},
+        {"the same chart a month on", newYork, At(2026, 7, 15, 10, -5, 0), "1", "Months", 1, 10, 0, 0, 0,
+         31 * 86400},
+        {"spring forward", newYork, At(2026, 3, 8, 1, -5, 0, 30), "1", "Hours", 1, 3, 30, 0, 1, 3600},
+        {"fall back", newYork, At(2026, 11, 1, 1, -5, 1, 30), "1", "Hours", 1, 1, 30, 0, 0, 3600},
+        {"half seconds forward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", 4, 10, 0, 2, 0, 2},
+        {"half seconds backward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", -4, 9, 59, 58, 0, -2},
+        {"hundredths add up", newYork, At(2026, 1, 10, 10, -5, 0), "0.01", "Seconds", 150, 10, 0, 1.5, 0, 1.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setenv("TZ", c.computerZone, 1);
+        tzset();
+        Row(kCommon, c.count, c.unit, "1", "Seconds");
+        Charts(true, false, false);
+        Times(0) = c.before;
+        const double before = Hours(0);
+        for (int i = 0; i < std::abs(c.steps); ++i)
+            SendMenu(c.steps > 0 ? kCmdStepForward : kCmdStepBackward);
+        EXPECT_NEAR((Hours(0) - before) * 3600.0, c.movedSeconds, 1e-3);
+        EXPECT_EQ(Times(0).hour, c.hour);
+        EXPECT_EQ(Times(0).minute, c.minute);
+        EXPECT_EQ(Times(0).second, c.second);
+        EXPECT_EQ(Times(0).timeZone, c.before.timeZone);
+        EXPECT_EQ(Times(0).dst, c.dst);
+    }
+    setenv("TZ", newYork, 1);
+    tzset();
 }
 
 TEST_F(TimeMotionTest, SeparateSpeedsMoveEachChartAtItsOwnRate)
@@ -225,6 +278,10 @@ TEST_F(TimeMotionTest, UnusableSettingsAreRefusedAndARunningMotionKeepsItsOwn)
         {false, false, kCommon, "1", "-1", "Seconds", common},
         {false, false, kCommon, "1", "0.0001", "Seconds", common},
         {false, false, kCommon, "1e30", "1", "Seconds", common},
+        // A chart-movement count without a number would run without moving.
+        {false, false, kCommon, "abc", "1", "Seconds", common},
+        {false, true, 0, "abc", "1", "Seconds", "Error: Invalid time step (native chart)"},
+        {true, false, kCommon, "abc", "1", "Seconds", common},
         {false, true, 1, "1", "0", "Seconds", "Error: Invalid time step (partner chart)"},
         {true, false, kCommon, "1", "0", "Hours", common},
         {true, false, kCommon, "1", "nan", "Seconds", common},
@@ -368,6 +425,61 @@ TEST_F(TimeMotionTest, ShortcutKeysDriveTheMotionWithEveryPointShown)
     PumpEvents(300);
     EXPECT_EQ(driver.Runs(), 1);
     EXPECT_FALSE(Dialog()->IsShown());
+}
+
+TEST_F(TimeMotionTest, StepwiseMotionAtOneMillisecondKeepsPaintingAtItsSpeedAndStopsAtOnce)
+{
+    // An hour a millisecond, from the keyboard: the steps must not starve
+    // the repaints, nor the keys that stop them.
+    Mode(false, false);
+    Row(kCommon, "1", "Hours", "0.001", "Seconds");
+    frame->GetCanvas()->SetFocus();
+    PumpEvents(100);
+
+    // A motion that floods the event loop never lets wxYield return: after
+    // a while this timer, which the flood does not hold back, stops it.
+    struct Guard : wxTimer {
+        std::function<void()> stop;
+        void Notify() override { stop(); }
+    } guard;
+    guard.stop = [&] {
+        if (Anim()->IsRunning())
+            SendMenu(kCmdStopTimeMotion);
+    };
+    guard.StartOnce(5000);
+
+    wxUIActionSimulator keys;
+    const double start = Hours(0);
+    const int64_t paints = frame->GetCanvas()->GetPaintCount();
+    wxStopWatch watch;
+    keys.Char(WXK_RIGHT, wxMOD_CONTROL);
+    while (!Anim()->IsRunning() && watch.Time() < 1000)
+        wxYield();
+    ASSERT_TRUE(Anim()->IsRunning());
+    const long started = watch.Time();
+    PumpEvents(2000);
+    const long running = watch.Time() - started;
+    const double paintsPerSecond = (frame->GetCanvas()->GetPaintCount() - paints) * 1000.0 / running;
+
+    watch.Start();
+    keys.Char(WXK_DOWN, wxMOD_CONTROL);
+    while (Anim()->IsRunning() && watch.Time() < 3000) {
+        wxYield();
+        wxMilliSleep(1);
+    }
+    const long stopMs = watch.Time();
+    ASSERT_FALSE(Anim()->IsRunning());
+    std::printf("stepwise, 1 ms a step: %.1f wheel paints a second; Ctrl-Down stopped the motion in %ld ms\n",
+                paintsPerSecond, stopMs);
+    // Loose bounds, for a loaded machine: a starved wheel paints not once.
+    EXPECT_GE(paintsPerSecond, 5.0);
+    EXPECT_LT(stopMs, 1000);
+    // Several steps a repaint keep the set speed: one step per millisecond
+    // from the start, never more.
+    const double moved = Hours(0) - start;
+    EXPECT_NEAR(moved, std::round(moved), 1e-6);
+    EXPECT_GE(moved, 0.75 * running);
+    EXPECT_LE(moved, running + started + stopMs + 1.0);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
