@@ -224,9 +224,7 @@ TEST_F(ChartInfoDialogTest, TypedYearChosenMonthAndClickedDayAreStored)
         wxUIActionSimulator keys;
         calendar->GetYearControl()->SetFocus();
         ov_test::PumpEvents(100);
-        keys.Char(WXK_END);
-        for (int i = 0; i < 8; ++i)
-            keys.Char(WXK_BACK);
+        keys.Char('a', wxMOD_CONTROL); // the whole year, replaced by what is typed
         keys.Text("1879");
         ov_test::PumpEvents(200);
         EXPECT_EQ(calendar->GetDate().GetYear(), 1879);
@@ -244,12 +242,12 @@ TEST_F(ChartInfoDialogTest, TypedYearChosenMonthAndClickedDayAreStored)
         // The 14th's cell, found by the calendar's own hit test, is clicked.
         const wxSize size = calendar->GetClientSize();
         wxPoint cell = wxDefaultPosition;
-        for (int y = 0; y < size.y && cell == wxDefaultPosition; y += 3)
-            for (int x = 0; x < size.x && cell == wxDefaultPosition; x += 3) {
+        for (int y = 4; y < size.y && cell == wxDefaultPosition; y += 8)
+            for (int x = 4; x < size.x && cell == wxDefaultPosition; x += 8) {
                 wxDateTime at;
                 if (calendar->HitTest(wxPoint(x, y), &at) == wxCAL_HITTEST_DAY && at.GetDay() == 14 &&
                     at.GetMonth() == wxDateTime::Mar)
-                    cell = wxPoint(x + 6, y + 6);
+                    cell = wxPoint(x, y);
             }
         EXPECT_NE(cell, wxDefaultPosition);
         keys.MouseMove(calendar->ClientToScreen(cell));
