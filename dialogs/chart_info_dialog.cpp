@@ -1,17 +1,24 @@
 #include "dialogs/chart_info_dialog.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
-#include <wx/calctrl.h>
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
+#include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "dialogs/dialog_layout.h"
+#include "engine/angles.h"
 
 namespace {
 
 constexpr int kGuessButtonId = 101;
+
+// The class library's dates cannot be broken down before 24 November -4713
+// (day 0 of the Julian day count); the calendar's month pages stay after it.
+constexpr int kLowestCalendarYear = -4712;
 
 } // namespace
 
@@ -21,14 +28,25 @@ wxIMPLEMENT_CLASS(CInputDateTimePlaceDlg, wxDialog);
 wxBEGIN_EVENT_TABLE(CInputDateTimePlaceDlg, wxDialog)
     EVT_SHOW(CInputDateTimePlaceDlg::OnShow)
     EVT_BUTTON(kGuessButtonId, CInputDateTimePlaceDlg::OnGuessDst)
+    EVT_CALENDAR_SEL_CHANGED(wxID_ANY, CInputDateTimePlaceDlg::OnDatePicked)
 wxEND_EVENT_TABLE()
 
 CInputDateTimePlaceDlg::CInputDateTimePlaceDlg(wxWindow* parent, wxWindowID id, const wxString& title,
                                                bool compact, long style)
     : wxDialog(parent, id, title, wxDefaultPosition, wxDefaultSize, style)
 {
-    m_calendar = new wxCalendarCtrl(this, wxID_ANY, wxDateTime::Today(), wxDefaultPosition, wxDefaultSize,
-                                    wxCAL_SHOW_SURROUNDING_WEEKS | wxRAISED_BORDER, "CalendarCtrl");
+    m_calendar = new wxGenericCalendarCtrl(this, wxID_ANY, wxDateTime::Today(), wxDefaultPosition, wxDefaultSize,
+                                           wxCAL_SHOW_SURROUNDING_WEEKS | wxRAISED_BORDER, "CalendarCtrl");
+    // The years the calendar shows are those its year field takes; its
+    // arrows and month choice stay among them too.
+    m_lowestYear = kLowestCalendarYear;
+    m_highestYear = 9999;
+    if (const auto* year = wxDynamicCast(m_calendar->GetYearControl(), wxSpinCtrl)) {
+        m_lowestYear = std::max(m_lowestYear, year->GetMin());
+        m_highestYear = year->GetMax();
+    }
+    m_calendar->SetDateRange(wxDateTime(1, wxDateTime::Jan, m_lowestYear),
+                             wxDateTime(31, wxDateTime::Dec, m_highestYear));
 
     auto* grid = new wxFlexGridSizer(2, 0, 0);
     grid->AddGrowableCol(1);
@@ -82,8 +100,17 @@ CInputDateTimePlaceDlg::CInputDateTimePlaceDlg(wxWindow* parent, wxWindowID id, 
 
 void CInputDateTimePlaceDlg::SetFields(const ChartInfoFields& fields)
 {
-    if (fields.date.IsValid())
-        m_calendar->SetDate(fields.date);
+    m_keepDate = !CalendarHolds(fields.day, fields.month, fields.year);
+    if (m_keepDate) {
+        m_keptDay = fields.day;
+        m_keptMonth = fields.month;
+        m_keptYear = fields.year;
+    }
+    // A date the calendar cannot show is shown on the nearest day it can.
+    const int year = std::min(std::max(fields.year, m_lowestYear), m_highestYear);
+    const int month = std::min(std::max(fields.month, 1), 12);
+    const int day = std::min(std::max(fields.day, 1), DaysInMonth(month, year));
+    m_calendar->SetDate(wxDateTime(wxDateTime::wxDateTime_t(day), wxDateTime::Month(month - 1), year));
     m_name->ChangeValue(fields.name);
     m_city->ChangeValue(fields.city);
     m_time->ChangeValue(fields.time);
@@ -97,7 +124,16 @@ void CInputDateTimePlaceDlg::SetFields(const ChartInfoFields& fields)
 ChartInfoFields CInputDateTimePlaceDlg::GetFields() const
 {
     ChartInfoFields fields;
-    fields.date = m_calendar->GetDate();
+    if (m_keepDate) {
+        fields.day = m_keptDay;
+        fields.month = m_keptMonth;
+        fields.year = m_keptYear;
+    } else {
+        const wxDateTime::Tm date = m_calendar->GetDate().GetTm(wxDateTime::Local);
+        fields.day = date.mday;
+        fields.month = date.mon + 1;
+        fields.year = date.year;
+    }
     fields.name = m_name->GetValue();
     fields.city = m_city->GetValue();
     fields.time = m_time->GetValue();
@@ -128,6 +164,20 @@ void CInputDateTimePlaceDlg::OnShow(wxShowEvent& event)
         Centre(wxBOTH);
     }
     event.Skip();
+}
+
+void CInputDateTimePlaceDlg::OnDatePicked(wxCalendarEvent& event)
+{
+    // Only the user changes the calendar's date with an event: a day
+    // clicked, a month chosen, a year typed. From now on the calendar's date counts.
+    m_keepDate = false;
+    event.Skip();
+}
+
+bool CInputDateTimePlaceDlg::CalendarHolds(int day, int month, int year) const
+{
+    return year >= m_lowestYear && year <= m_highestYear && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(month, year);
 }
 
 void CInputDateTimePlaceDlg::OnGuessDst(wxCommandEvent&)

@@ -6,6 +6,7 @@
 
 #include <wx/calctrl.h>
 #include <wx/dialog.h>
+#include <wx/generic/calctrlg.h>
 
 #include "dialogs/chart_info_values.h"
 
@@ -33,8 +34,14 @@ public:
 private:
     void OnShow(wxShowEvent& event);
     void OnGuessDst(wxCommandEvent& event);
+    void OnDatePicked(wxCalendarEvent& event);
 
-    wxCalendarCtrl* m_calendar = nullptr;
+    /// True when the calendar can show the date as it is.
+    bool CalendarHolds(int day, int month, int year) const;
+
+    // The generic calendar has a year field the user can type into; the
+    // native GTK one changes the year only with its arrows.
+    wxGenericCalendarCtrl* m_calendar = nullptr;
     wxTextCtrl* m_name = nullptr;
     wxTextCtrl* m_city = nullptr;
     wxTextCtrl* m_time = nullptr;
@@ -45,6 +52,11 @@ private:
     wxCheckBox* m_progressed = nullptr;
     wxString m_progressedLabel;
     bool m_firstShow = true;
+    // A date the calendar cannot show (far in the past or future, or no
+    // date at all) is kept here and given back unless the user picks another.
+    bool m_keepDate = false;
+    int m_keptDay = 1, m_keptMonth = 1, m_keptYear = 2000;
+    int m_lowestYear = 0, m_highestYear = 0;
 
     wxDECLARE_CLASS(CInputDateTimePlaceDlg);
     wxDECLARE_EVENT_TABLE();

@@ -1,28 +1,8 @@
 #include "dialogs/chart_info_values.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "files/coordinate_text.h"
-
-namespace {
-
-int Clamp(int value, int low, int high) { return std::min(std::max(value, low), high); }
-
-} // namespace
-
-wxDateTime ChartTimeToDateTime(const ChartTimeRecord& record)
-{
-    const int month = Clamp(record.month, 1, 12);
-    const int day = Clamp(record.day, 1, DaysInMonth(month, record.year));
-    const double second = std::isfinite(record.second) ? std::min(std::max(record.second, 0.0), 59.999) : 0.0;
-    const int wholeSeconds = int(second);
-    const int millis = int((second - wholeSeconds) * 1000.0);
-    return wxDateTime(wxDateTime::wxDateTime_t(day), wxDateTime::Month(month - 1), record.year,
-                      wxDateTime::wxDateTime_t(Clamp(record.hour, 0, 23)),
-                      wxDateTime::wxDateTime_t(Clamp(record.minute, 0, 59)), wxDateTime::wxDateTime_t(wholeSeconds),
-                      wxDateTime::wxDateTime_t(Clamp(millis, 0, 999)));
-}
 
 void DateTimeToChartTime(const wxDateTime& moment, ChartTimeRecord* record)
 {
@@ -69,10 +49,12 @@ TimeZoneRead ReadTimeZoneText(const wxString& text, int32_t* zone)
     return TimeZoneRead::Ok;
 }
 
-ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNameRecord& names, ChartSlot slot)
+ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNameRecord& names)
 {
     ChartInfoFields fields;
-    fields.date = ChartTimeToDateTime(record);
+    fields.day = record.day;
+    fields.month = record.month;
+    fields.year = record.year;
     fields.name = names.name;
     fields.city = names.place;
     fields.time = FormatLocalTime(record.hour, record.minute, record.second);
@@ -80,7 +62,10 @@ ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNa
     fields.longitude = FormatCoordinate(record.longitude, "E", "W");
     fields.timeZone = wxString::Format("%d", record.timeZone);
     fields.dst = record.dst != 0;
-    fields.progressed = slot == kSlotDefault ? names.isNow != 0 : record.progressed != 0;
+    // For the default slot the progressed flag is what the file writer turns
+    // into "Now"; the now flag is cleared by every valid time and would
+    // untick the box on the next edit.
+    fields.progressed = record.progressed != 0;
     return fields;
 }
 
@@ -88,12 +73,9 @@ ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTime
                                         ChartNameRecord* names)
 {
     ChartInfoReadResult result;
-    if (fields.date.IsValid()) {
-        const wxDateTime::Tm tm = fields.date.GetTm(wxDateTime::Local);
-        record->day = tm.mday;
-        record->month = tm.mon + 1;
-        record->year = tm.year;
-    }
+    record->day = fields.day;
+    record->month = fields.month;
+    record->year = fields.year;
 
     // The clock time comes from the text alone, never from a moment on the
     // calendar's date: "02:30" on the day the clocks spring forward is a
@@ -112,8 +94,9 @@ ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTime
     result.timeZone = ReadTimeZoneText(fields.timeZone, &record->timeZone);
     record->dst = fields.dst ? 1 : 0;
     record->progressed = fields.progressed ? 1 : 0;
-    ParseCoordinate(fields.longitude, &record->longitude, 'E', 'W', true);
-    ParseCoordinate(fields.latitude, &record->latitude, 'N', 'S', false);
+    // A coordinate that does not read leaves the old one in place.
+    result.longitudeRejected = !ParseCoordinate(fields.longitude, &record->longitude, 'E', 'W', true);
+    result.latitudeRejected = !ParseCoordinate(fields.latitude, &record->latitude, 'N', 'S', false);
     names->name = fields.name;
     names->place = fields.city;
     return result;

@@ -12,7 +12,11 @@
 
 /// What the chart information dialog's controls hold.
 struct ChartInfoFields {
-    wxDateTime date; ///< the calendar's value
+    /// The calendar's date: day, month 1..12 and year as the records hold
+    /// them, including dates the calendar control cannot show.
+    int day = 1;
+    int month = 1;
+    int year = 2000;
     wxString name;
     wxString city;
     wxString time;
@@ -36,12 +40,9 @@ enum class TimeZoneRead { Ok, NotANumber, OutOfRange };
 struct ChartInfoReadResult {
     bool timeRejected = false;
     TimeZoneRead timeZone = TimeZoneRead::Ok;
+    bool latitudeRejected = false;
+    bool longitudeRejected = false;
 };
-
-/// The moment of a record as a local time of the computer. Fields outside
-/// their range (a day 31 in April, an hour 25) are brought to the nearest
-/// valid value so the calendar is never handed an impossible date.
-wxDateTime ChartTimeToDateTime(const ChartTimeRecord& record);
 
 /// Stores the local date and clock time of a moment (whole seconds) and its
 /// daylight-saving state: 1 only when the computer's rules say it is in
@@ -58,12 +59,13 @@ bool GuessDaylightSaving(const wxDateTime& date);
 TimeZoneRead ReadTimeZoneText(const wxString& text, int32_t* zone);
 
 /// The controls' values for one slot's records. For the default slot the
-/// progressed box carries the slot's "now at start-up" flag.
-ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNameRecord& names, ChartSlot slot);
+/// progressed box carries the slot's "now at start-up" flag: its progressed
+/// flag, from which the default chart file is written.
+ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNameRecord& names);
 
 /// Stores what the dialog holds into a slot's records: the date always, the
-/// clock time and the zone only when they read (a good time also clears the
-/// "now" flag), the two flags, the coordinates and the names.
+/// clock time, the zone and each coordinate only when they read (a good time
+/// also clears the "now" flag), the two flags and the names.
 ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTimeRecord* record,
                                         ChartNameRecord* names);
 

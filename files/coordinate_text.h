@@ -42,7 +42,8 @@ bool ParseDateInto(const wxString& text, int32_t* month, int32_t* day, int32_t* 
 
 /// Reads a whole clock time into the fields, storing whole seconds:
 /// "15:04:09", "9:05" and "12.30" (24-hour), "3:04:09pm" or "3:04:09 PM"
-/// (12-hour, with or without a blank or seconds), "7pm", "noon", "midnight",
+/// (12-hour, with or without a blank or seconds), "7pm", a bare hour "7" or
+/// "07" (07:00:00), "noon", "midnight",
 /// or the user's locale's own clock form ("15時04分09秒"). On failure the
 /// fields keep their values and false is returned.
 bool ParseTimeInto(const wxString& text, int32_t* hour, int32_t* minute, double* second);

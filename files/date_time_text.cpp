@@ -66,6 +66,11 @@ struct TimeLocale {
     /// The text in the locale's codeset; empty when it cannot be written in it.
     std::string Encode(const wxString& text) const
     {
+        // A wxString can hold values beyond the last code point, U+10FFFF;
+        // no codeset writes them, and the UTF-8 converter asserts on them.
+        for (const wxUniChar c : text)
+            if (c.GetValue() > 0x10FFFF)
+                return std::string();
         if (text.IsAscii()) {
             const wxCharBuffer bytes = text.ToAscii();
             return std::string(bytes.data(), bytes.length());
@@ -371,7 +376,8 @@ enum class DateRead { NotThisForm, Invalid, Ok };
 
 /// h:mm[:ss[.fff]] or h.mm[.ss] with an optional am/pm (a.m./p.m.) marker,
 /// with or without a blank ("3:04:09pm", as Astrolog writes), a bare hour
-/// with a marker ("7pm"), "noon" and "midnight". The whole text must be read.
+/// with or without a marker ("7pm", "7" or "07" for 07:00), "noon" and
+/// "midnight". The whole text must be read.
 DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second)
 {
     const wxString t = Trimmed(text);
@@ -419,7 +425,7 @@ DateRead ReadClockTime(const wxString& text, int* hour, int* minute, int* second
         afternoon = 0;
     else if (marker == "pm")
         afternoon = 1;
-    else if (!marker.empty() || !separator)
+    else if (!marker.empty())
         return DateRead::NotThisForm;
     if (m > 59 || s > 59)
         return DateRead::Invalid;

@@ -42,7 +42,7 @@ void OrbivantFrame::RunChartInfoDialog(ChartSlot slot)
     ChartTimeRecord& record = m_charts.times[slot];
     ChartNameRecord& names = m_charts.names[slot];
 
-    m_chartInfoDlg->SetFields(FillChartInfoFields(record, names, slot));
+    m_chartInfoDlg->SetFields(FillChartInfoFields(record, names));
     m_chartInfoDlg->EnableProgressed(slot != kSlotTransit);
     m_chartInfoDlg->UseStartupNowLabel(defaultSlot);
     m_chartInfoDlg->SetTitle(ChartInfoTitle(slot));
@@ -71,6 +71,10 @@ void OrbivantFrame::RunChartInfoDialog(ChartSlot slot)
         ShowMessage(wxString::Format("ERROR: Time Zone must be between %d and %d", kLowestTimeZone,
                                      kHighestTimeZone),
                     "ERROR!", errorStyle);
+    if (read.latitudeRejected)
+        ShowMessage("ERROR: Invalid Latitude Entered", "ERROR!", errorStyle);
+    if (read.longitudeRejected)
+        ShowMessage("ERROR: Invalid Longitude Entered", "ERROR!", errorStyle);
 
     if (defaultSlot) {
         // The default chart only matters at the next start: its file is

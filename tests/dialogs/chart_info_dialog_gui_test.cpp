@@ -3,25 +3,34 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include <wx/calctrl.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/dcmemory.h>
+#include <wx/generic/calctrlg.h>
 #include <wx/image.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "dialogs/chart_info_dialog.h"
 #include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
+#include "files/coordinate_text.h"
+#include "files/default_files.h"
+#include "files/text_file_io.h"
 #include "shell/command_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/dialogs/dialog_driver.h"
+#include "tests/gui/gui_test_support.h"
 
 namespace {
 
 using ChartInfoDialogTest = ov_test::DialogFrameTest;
 using Text = wxTextCtrl;
 using Box = wxCheckBox;
+using Calendar = wxGenericCalendarCtrl;
 
 /// The panel's current page drawn whole, however tall it is.
 wxImage WholePage(CChartInfo& panel)
@@ -41,7 +50,7 @@ TEST_F(ChartInfoDialogTest, NativeOkStoresTheClockTimeAsTypedAndShowsTheProgress
     driver.Queue([](wxDialog& d) {
         EXPECT_EQ(d.GetTitle(), "Enter Chart Info");
         EXPECT_EQ(Child<Text>(d, "timeZone")->GetValue(), "-5");
-        Child<wxCalendarCtrl>(d, "CalendarCtrl")->SetDate(wxDateTime(8, wxDateTime::Mar, 2026));
+        Child<Calendar>(d, "CalendarCtrl")->SetDate(wxDateTime(8, wxDateTime::Mar, 2026));
         Child<Text>(d, "city")->ChangeValue("London");
         Child<Text>(d, "time")->ChangeValue("02:30");
         Child<Text>(d, "latitude")->ChangeValue("51:30:00N");
@@ -81,36 +90,57 @@ TEST_F(ChartInfoDialogTest, NativeOkStoresTheClockTimeAsTypedAndShowsTheProgress
     EXPECT_EQ(canvas->GetShownSlotA(), kSlotNative);
 }
 
-TEST_F(ChartInfoDialogTest, RejectedTimeOrZoneIsReportedAndKeepsOnlyThatField)
+TEST_F(ChartInfoDialogTest, RejectedFieldIsReportedAndKeepsOnlyThatField)
 {
     const wxString range = "ERROR: Time Zone must be between -12 and 12";
+    const wxString latitude = "ERROR: Invalid Latitude Entered";
+    const wxString longitude = "ERROR: Invalid Longitude Entered";
+    const char* const oldPlace = "40:43:00N 74:00:00W";
     const struct {
         const char* time;
         const char* zone;
+        const char* latitude;
+        const char* longitude;
         wxString message;
         int hour, storedZone;
-    } cases[] = {{"25:61", "5", "ERROR: Invalid Time Entered", 10, 5},
-                 {"11:15", "+13", range, 11, 5},
-                 {"11:20", "-13", range, 11, 5},
-                 {"11:25", "5 ", "ERROR: Time Zone must be a number!", 11, 5},
-                 {"11:30", "+12", "", 11, 12},
-                 {"11:35", "", "", 11, 0}};
+        const char* storedPlace;
+    } cases[] = {{"25:61", "5", "40:43:00N", "74:00:00W", "ERROR: Invalid Time Entered", 10, 5, oldPlace},
+                 {"11:15", "+13", "40:43:00N", "74:00:00W", range, 11, 5, oldPlace},
+                 {"11:20", "-13", "40:43:00N", "74:00:00W", range, 11, 5, oldPlace},
+                 {"11:25", "5 ", "40:43:00N", "74:00:00W", "ERROR: Time Zone must be a number!", 11, 5, oldPlace},
+                 {"11:30", "+12", "40:43:00N", "74:00:00W", "", 11, 12, oldPlace},
+                 {"11:35", "", "40:43:00N", "74:00:00W", "", 11, 0, oldPlace},
+                 {"07", "1", "40:43:00N", "74:00:00W", "", 7, 1, oldPlace}, // a bare hour
+                 {"08:00", "2", "foo", "2:21:00E", latitude, 8, 2, "40:43:00N 2:21:00E"},
+                 {"09:00", "3", "48:51:00N", "200:00:00E", longitude, 9, 3, "48:51:00N 2:21:00E"},
+                 {"10:00", "4", "91:00:00N", "2:21:00E", latitude, 10, 4, "48:51:00N 2:21:00E"}};
+    ChartTimeRecord& partner = frame->GetChartSet().times[kSlotPartner];
+    ParseCoordinate("40:43:00N", &partner.latitude, 'N', 'S', false);
+    ParseCoordinate("74:00:00W", &partner.longitude, 'E', 'W', true);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.time);
         driver.messages.clear();
         driver.Queue([&](wxDialog& d) {
+            Child<Text>(d, "name")->ChangeValue(c.time);
             Child<Text>(d, "time")->ChangeValue(c.time);
             Child<Text>(d, "timeZone")->ChangeValue(c.zone);
+            Child<Text>(d, "latitude")->ChangeValue(c.latitude);
+            Child<Text>(d, "longitude")->ChangeValue(c.longitude);
             return int(wxID_OK);
         });
         SendMenu(kCmdChartInfoPartner);
-        EXPECT_EQ(frame->GetChartSet().times[kSlotPartner].hour, c.hour);
-        EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[kSlotPartner].timeZone, c.storedZone);
+        EXPECT_EQ(partner.hour, c.hour);
+        const ChartTimeRecord& shown = frame->GetCanvas()->GetChartSet().times[kSlotPartner];
+        EXPECT_EQ(shown.timeZone, c.storedZone);
+        EXPECT_EQ(FormatCoordinate(shown.latitude, "N", "S") + " " + FormatCoordinate(shown.longitude, "E", "W"),
+                  c.storedPlace);
+        EXPECT_EQ(frame->GetChartSet().names[kSlotPartner].name, c.time) << "every other field is stored";
         ASSERT_EQ(driver.messages.size(), c.message.empty() ? 0u : 1u);
         if (!c.message.empty()) {
             EXPECT_EQ(driver.messages[0].caption, "ERROR!");
             EXPECT_EQ(driver.messages[0].message, c.message);
             EXPECT_TRUE(driver.messages[0].style & wxICON_ERROR);
+            EXPECT_TRUE(driver.messages[0].style & wxOK);
         }
     }
 }
@@ -118,11 +148,11 @@ TEST_F(ChartInfoDialogTest, RejectedTimeOrZoneIsReportedAndKeepsOnlyThatField)
 TEST_F(ChartInfoDialogTest, DefaultChartAsksFirstAndOnlyItsRunIsRelabelled)
 {
     ChartSet& set = frame->GetChartSet();
-    set.names[kSlotDefault].isNow = 1;
+    set.times[kSlotDefault].progressed = 1;
     auto edit = [](wxDialog& d) {
         EXPECT_EQ(d.GetTitle(), "Enter Default Chart Info");
         EXPECT_EQ(Child<Box>(d, "progressed")->GetLabel(), "Set Time to Now on Startup");
-        EXPECT_TRUE(Child<Box>(d, "progressed")->GetValue()) << "filled from the now flag";
+        EXPECT_TRUE(Child<Box>(d, "progressed")->GetValue()) << "filled from the flag the file is written from";
         Child<Text>(d, "name")->ChangeValue("Home");
         Child<Text>(d, "time")->ChangeValue("08:15");
         return int(wxID_OK);
@@ -138,12 +168,20 @@ TEST_F(ChartInfoDialogTest, DefaultChartAsksFirstAndOnlyItsRunIsRelabelled)
     EXPECT_TRUE(driver.messages[0].style & wxICON_EXCLAMATION);
     EXPECT_NE(set.names[kSlotDefault].name, "Home");
 
-    driver.Queue(edit);
-    driver.QueueAnswer(wxID_YES);
-    SendMenu(kCmdChartInfoDefault);
-    EXPECT_EQ(set.names[kSlotDefault].name, "Home");
-    EXPECT_EQ(set.times[kSlotDefault].hour, 8);
-    EXPECT_EQ(set.times[kSlotDefault].progressed, 1);
+    // "Now" survives every edit: the valid time clears the now flag, but the
+    // box and the file follow the progressed flag.
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        driver.Queue(edit);
+        driver.QueueAnswer(wxID_YES);
+        SendMenu(kCmdChartInfoDefault);
+        EXPECT_EQ(set.names[kSlotDefault].name, "Home");
+        EXPECT_EQ(set.times[kSlotDefault].hour, 8);
+        EXPECT_EQ(set.times[kSlotDefault].progressed, 1);
+        std::string file;
+        ASSERT_EQ(ReadFileBytes(GetDefaultChartPath(frame->GetProgramFolder()), &file), FileReadResult::Ok);
+        EXPECT_NE(file.find("Date: Now\r\nTime: Now\r\n"), std::string::npos) << file;
+    }
     EXPECT_NE(frame->GetCanvas()->GetChartSet().names[kSlotDefault].name, "Home");
 
     // Cancelled for the default chart, then the transit chart: the usual
@@ -161,7 +199,7 @@ TEST_F(ChartInfoDialogTest, DefaultChartAsksFirstAndOnlyItsRunIsRelabelled)
                        {wxDateTime(15, wxDateTime::Jan, 2026), false},
                        {wxDateTime(1, wxDateTime::Jul, 1800), true}};
         for (const auto& g : guesses) {
-            Child<wxCalendarCtrl>(d, "CalendarCtrl")->SetDate(g.date);
+            Child<Calendar>(d, "CalendarCtrl")->SetDate(g.date);
             wxCommandEvent click(wxEVT_BUTTON, 101);
             click.SetEventObject(d.FindWindow(101));
             d.FindWindow(101)->ProcessWindowEvent(click);
@@ -199,11 +237,75 @@ TEST_F(ChartInfoDialogTest, EditingThePartnerLeavesTheNativeSummaryUntouched)
     EXPECT_EQ(changed, 0) << "rows of the native's summary changed by the partner's edit";
 }
 
+TEST_F(ChartInfoDialogTest, UntouchedOkKeepsDatesTheCalendarCannotShow)
+{
+    // Time motion and chart files reach years the calendar does not show;
+    // an OK that leaves the calendar alone stores the date as it was.
+    const struct {
+        int day, month, year;
+    } dates[] = {{2, 1, -4999}, {10, 6, -4900}, {29, 2, -4000}, {31, 12, 5000}};
+    ChartTimeRecord& native = frame->GetChartSet().times[kSlotNative];
+    for (const auto& date : dates) {
+        SCOPED_TRACE(date.year);
+        native.day = date.day, native.month = date.month, native.year = date.year;
+        driver.Queue([](wxDialog&) { return int(wxID_OK); });
+        SendMenu(kCmdChartInfoNative);
+        EXPECT_EQ(wxString::Format("%d %d %d", native.day, native.month, native.year),
+                  wxString::Format("%d %d %d", date.day, date.month, date.year));
+    }
+}
+
+TEST_F(ChartInfoDialogTest, TypedYearChosenMonthAndClickedDayAreStored)
+{
+    // The year is typed into the calendar's year field, key by key; the date
+    // the user so picks replaces one the calendar could not show.
+    ChartTimeRecord& native = frame->GetChartSet().times[kSlotNative];
+    native.day = 2, native.month = 1, native.year = -4999;
+    driver.Queue([](wxDialog& d) {
+        auto* calendar = Child<Calendar>(d, "CalendarCtrl");
+        wxUIActionSimulator keys;
+        calendar->GetYearControl()->SetFocus();
+        ov_test::PumpEvents(100);
+        keys.Char('a', wxMOD_CONTROL); // the whole year, replaced by what is typed
+        keys.Text("1879");
+        ov_test::PumpEvents(200);
+        EXPECT_EQ(calendar->GetDate().GetYear(), 1879);
+
+        auto* month = dynamic_cast<wxChoice*>(calendar->GetMonthControl());
+        EXPECT_NE(month, nullptr);
+        if (month) {
+            month->SetSelection(wxDateTime::Mar);
+            wxCommandEvent chosen(wxEVT_CHOICE, month->GetId());
+            chosen.SetInt(wxDateTime::Mar);
+            chosen.SetEventObject(month);
+            month->ProcessWindowEvent(chosen);
+        }
+
+        // The 14th's cell, found by the calendar's own hit test, is clicked.
+        const wxSize size = calendar->GetClientSize();
+        wxPoint cell = wxDefaultPosition;
+        for (int y = 4; y < size.y && cell == wxDefaultPosition; y += 8)
+            for (int x = 4; x < size.x && cell == wxDefaultPosition; x += 8) {
+                wxDateTime at;
+                if (calendar->HitTest(wxPoint(x, y), &at) == wxCAL_HITTEST_DAY && at.GetDay() == 14 &&
+                    at.GetMonth() == wxDateTime::Mar)
+                    cell = wxPoint(x, y);
+            }
+        EXPECT_NE(cell, wxDefaultPosition);
+        keys.MouseMove(calendar->ClientToScreen(cell));
+        keys.MouseClick();
+        ov_test::PumpEvents(200);
+        return int(wxID_OK);
+    });
+    SendMenu(kCmdChartInfoNative);
+    EXPECT_EQ(wxString::Format("%d %d %d", native.day, native.month, native.year), "14 3 1879");
+}
+
 TEST_F(ChartInfoDialogTest, CompactLayoutPutsTheCalendarBesideTheFields)
 {
     for (bool compact : {false, true}) {
         auto* dialog = new CInputDateTimePlaceDlg(frame, wxID_ANY, "Enter Chart Info", compact);
-        const wxRect calendar = Child<wxCalendarCtrl>(*dialog, "CalendarCtrl")->GetRect();
+        const wxRect calendar = Child<Calendar>(*dialog, "CalendarCtrl")->GetRect();
         const wxRect name = Child<Text>(*dialog, "name")->GetRect();
         if (compact)
             EXPECT_GE(calendar.GetLeft(), name.GetRight());

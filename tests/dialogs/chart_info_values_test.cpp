@@ -1,7 +1,6 @@
 // The chart information dialog's conversions without a window.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -48,23 +47,6 @@ TEST_F(ChartInfoValuesTest, DaylightSavingIsStoredOnlyWhenKnownButGuessedUnlessK
         EXPECT_EQ(record.timeZone, 9) << "the zone stays";
         EXPECT_EQ(GuessDaylightSaving(c.moment), c.guessed);
     }
-}
-
-TEST_F(ChartInfoValuesTest, ImpossibleRecordFieldsGiveTheNearestValidMoment)
-{
-    ChartTimeRecord record;
-    record.year = 2026;
-    record.month = 4;
-    record.day = 31;
-    record.hour = 25;
-    record.second = std::nan("");
-    const wxDateTime april = ChartTimeToDateTime(record);
-    ASSERT_TRUE(april.IsValid());
-    EXPECT_EQ(april.GetDay(), 30);
-    EXPECT_EQ(april.GetHour(), 23);
-    record.month = 0;
-    record.day = 0;
-    EXPECT_EQ(ChartTimeToDateTime(record).GetMonth(), wxDateTime::Jan);
 }
 
 } // namespace

@@ -10,9 +10,14 @@
 #include <unistd.h>
 #include <vector>
 
+#include <wx/debug.h>
+
 #include "files/coordinate_text.h"
 
 namespace {
+
+int g_asserts = 0;
+void CountAssert(const wxString&, int, const wxString&, const wxString&, const wxString&) { ++g_asserts; }
 
 /// Sets an environment variable for the object's lifetime (LC_ALL by
 /// default: the formatters read the environment).
@@ -220,6 +225,10 @@ TEST(ParseTimeInto, ReadsTwelveAndTwentyFourHourClocks)
         {"15:04:09", true, 15, 4, 9},
         {"09:05:07.8", true, 9, 5, 7},            // whole seconds
         {"7pm", true, 19, 0, 0},                   // the library parser reads 07:00
+        {"7", true, 7, 0, 0},                      // a bare hour, as the library parser
+        {"07", true, 7, 0, 0},                     // reads it
+        {"23", true, 23, 0, 0},
+        {"24", false, 0, 0, 0},
         {"12 am", true, 0, 0, 0},
         {"noon", true, 12, 0, 0},                  // left to the library parser
         {"12:30:00am", true, 0, 30, 0},
@@ -371,6 +380,19 @@ TEST(ParseDateInto, ReadsTheFormattersTextsInEachLanguage)
             EXPECT_TRUE(ParseTimeInto(text, &hour, &minute, &second)) << text;
             EXPECT_EQ(hour * 10000 + minute * 100 + second, time[0] * 10000 + time[1] * 100 + time[2]) << text;
         }
+        // A wxString can hold values beyond U+10FFFF, which no codeset
+        // writes: refused, without the UTF-8 converter's assertion.
+        const wxString beyond = wxString("3") + wxUniChar(0x11034D);
+        g_asserts = 0;
+        const wxAssertHandler_t previous = wxSetAssertHandler(CountAssert);
+        int32_t hour = -1, minute = -1, month = -1, day = -1, year = -1;
+        double second = -1.0;
+        DmsAngle angle{1, 2, 3.0};
+        EXPECT_FALSE(ParseTimeInto(beyond, &hour, &minute, &second));
+        EXPECT_FALSE(ParseDateInto(beyond + " 3 2000", &month, &day, &year));
+        EXPECT_FALSE(ParseCoordinate(beyond, &angle, 'N', 'S', false));
+        wxSetAssertHandler(previous);
+        EXPECT_EQ(g_asserts, 0);
     }
 }
 

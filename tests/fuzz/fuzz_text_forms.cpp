@@ -15,12 +15,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
 #include <wx/string.h>
 
 #include "files/coordinate_text.h"
+#include "files/text_file_io.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -171,7 +173,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     setenv("LC_ALL", kLocales[data[0] % kLocaleCount], 1);
     const char* rest = reinterpret_cast<const char*>(data + 1);
-    const wxString text = wxString::FromUTF8(rest, size - 1);
+    // Decoded as the file readers decode (UTF-8 when valid, else Latin-1),
+    // the only way bytes become these texts: a plain UTF-8 decoding would
+    // admit values beyond U+10FFFF that no reader or text field produces.
+    const std::vector<wxString> lines = SplitDecodedLines(std::string(rest, size - 1));
+    wxString text;
+    for (size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\n" : "") + lines[i];
 
     for (bool longitude : {false, true})
         CheckCoordinateText(text, longitude);

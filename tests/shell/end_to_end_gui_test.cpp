@@ -79,7 +79,7 @@ TEST_F(EndToEndTest, SettingsAndTheDefaultChartOutliveTheProgram)
 
     // A birth chart typed in, saved to a file of its own, then made the default.
     driver.Queue([](wxDialog& d) {
-        Child<wxCalendarCtrl>(d, "CalendarCtrl")->SetDate(wxDateTime(9, wxDateTime::Nov, 1961));
+        Child<wxCalendarCtrlBase>(d, "CalendarCtrl")->SetDate(wxDateTime(9, wxDateTime::Nov, 1961));
         Child<wxTextCtrl>(d, "name")->ChangeValue(wxString::FromUTF8("Zoë"));
         Child<wxTextCtrl>(d, "city")->ChangeValue(wxString::FromUTF8("Łódź, Poland"));
         Child<wxTextCtrl>(d, "time")->ChangeValue("21:17:05");
