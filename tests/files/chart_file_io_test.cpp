@@ -249,7 +249,8 @@ TEST_F(ChartFileIOTest, FailedWritesKeepTheOldFileAndSaySo)
                 return 1;
             if (host.messages.size() == 1 && host.messages[0] == c.message)
                 return 0;
-            std::fprintf(stderr, "shown: %s\n", host.messages.empty() ? "nothing" : host.messages[0].utf8_str().data());
+            std::fprintf(stderr, "shown: %s\n",
+                         host.messages.empty() ? "nothing" : host.messages[0].utf8_str().data());
             return 2;
         });
         EXPECT_EQ(code, 0) << c.message;

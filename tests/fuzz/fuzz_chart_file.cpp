@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     ChartTimeRecord againTime;
     ChartNameRecord againName;
-    const bool againNow =
-        ReadChartFileLines(SplitDecodedLines(written), slot, now, &againTime, &againName) == ChartFileReading::SetToNow;
+    const ChartFileReading again = ReadChartFileLines(SplitDecodedLines(written), slot, now, &againTime, &againName);
+    const bool againNow = again == ChartFileReading::SetToNow;
     if (againNow != setToNow || FormatChartFile(againTime, againName, againNow) != written)
         std::abort();
     return 0;

@@ -202,7 +202,8 @@ TEST_F(ChartFileCommandsTest, SavedAndExportedChartsOfEverySlotOpenAgain)
         questions.QueueAnswer(answer);
         SendMenu(kCmdSavePartnerChart);
         ASSERT_EQ(questions.Shown().size(), 1u);
-        EXPECT_EQ(questions.Shown()[0].message, "File 'saved0.ovs' already exists, do you really want to overwrite it?");
+        EXPECT_EQ(questions.Shown()[0].message,
+                  "File 'saved0.ovs' already exists, do you really want to overwrite it?");
         EXPECT_EQ(ReadAll(folder + "/saved0.ovs") == "kept", answer == wxID_NO);
         questions.Forget();
     }

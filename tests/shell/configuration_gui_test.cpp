@@ -201,8 +201,8 @@ TEST_F(ConfigurationCommandsTest, AFailedSaveReportsItAndKeepsTheOldFile)
     WriteText(defaultPath_, old);
     chosen_ = root_ + "/missing/mine.ovc"; // no folder to put it in
     SendMenu(kCmdExportConfiguration);
-    EXPECT_EQ(Messages(),
-              std::vector<wxString>{"Error opening file " + wxString::FromUTF8(chosen_) + "\nNo such file or directory"});
+    EXPECT_EQ(Messages(), std::vector<wxString>{"Error opening file " + wxString::FromUTF8(chosen_) +
+                                                "\nNo such file or directory"});
 
     // A write that runs out of room halfway.
     rlimit before{};
