@@ -11,8 +11,9 @@ namespace {
 constexpr int kGregorian = 1; // SE_GREG_CAL
 constexpr double kMillisecondsPerDay = 86400000.0;
 
-// The zone and the daylight-saving hour as one whole number of hours east.
-int ZoneOffsetHours(int timeZone, int dst) { return timeZone + (dst != 0 ? 1 : 0); }
+// The zone and the daylight-saving hour as hours east. Summed as doubles:
+// a zone read from a damaged file may be any int, and INT_MAX + 1 overflows.
+double ZoneOffsetHours(int timeZone, int dst) { return static_cast<double>(timeZone) + (dst != 0 ? 1.0 : 0.0); }
 
 } // namespace
 

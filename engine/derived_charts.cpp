@@ -3,6 +3,7 @@
 #include "engine/derived_charts.h"
 
 #include <cmath>
+#include <cstdint>
 #include <ctime>
 
 #include <swephexp.h>
@@ -82,8 +83,9 @@ void ComputeDavisonChartData(const ChartTimeRecord* a, const ChartTimeRecord* b,
     const ChartTimeRecord first = *a; // out may be one of the inputs
     const ChartTimeRecord second = *b;
     const double jd = (GetChartJulianDay(first) + GetChartJulianDay(second)) / 2.0;
-    // Whole hours, truncated toward zero like the zones themselves are kept.
-    const int zone = (first.timeZone + second.timeZone) / 2;
+    // Whole hours, truncated toward zero like the zones themselves are kept;
+    // summed in 64 bits so that no pair of zones overflows.
+    const int zone = static_cast<int>((static_cast<int64_t>(first.timeZone) + second.timeZone) / 2);
     SetChartFromJulianDay(jd, zone, 0, out);
 
     if (IsLocalDaylightSaving(out->year, out->month, out->day))

@@ -6,8 +6,10 @@
 #include <wx/arrstr.h>
 #include <wx/tokenzr.h>
 
+#include "files/chart_data_file.h"
 #include "files/coordinate_text.h"
 #include "files/decimal_text.h"
+#include "files/text_file_io.h"
 
 namespace {
 
@@ -30,29 +32,77 @@ wxString PaddedCoordinate(const DmsAngle& angle, const char* positive, const cha
     return text;
 }
 
-wxString QuotedText(wxString text)
+wxString QuotedText(const wxString& field)
 {
     // A double quote would end the field early on reading back.
+    wxString text = SingleLine(field);
     text.Replace("\"", "'");
     return "\"" + text + "\"";
 }
 
-/// Applies one "qb" line; true when its date and time were both readable.
-bool ReadChartLine(const wxString& line, ChartTimeRecord* time)
+/// Moves the clock time by less than a day, rolling the date (proleptic
+/// Gregorian, as the engine counts) when it passes midnight.
+void ShiftClockMinutes(ChartTimeRecord* time, int minutes)
+{
+    int clock = time->hour * 60 + time->minute + minutes;
+    int dayStep = 0;
+    if (clock < 0) {
+        clock += 24 * 60;
+        dayStep = -1;
+    } else if (clock >= 24 * 60) {
+        clock -= 24 * 60;
+        dayStep = 1;
+    }
+    time->hour = clock / 60;
+    time->minute = clock % 60;
+    if (dayStep < 0 && --time->day < 1) {
+        if (--time->month < 1) {
+            time->month = 12;
+            --time->year;
+        }
+        time->day = DaysInMonth(time->month, time->year);
+    } else if (dayStep > 0 && ++time->day > DaysInMonth(time->month, time->year)) {
+        time->day = 1;
+        if (++time->month > 12) {
+            time->month = 1;
+            ++time->year;
+        }
+    }
+}
+
+enum class ChartLine { Unreadable, Readable, Refused };
+
+/// Applies one "qb" line; Readable when its date and time were both
+/// readable, Refused for a zone beyond 24 hours.
+ChartLine ReadChartLine(const wxString& line, ChartTimeRecord* time)
 {
     wxArrayString tokens = wxStringTokenize(line, " \t", wxTOKEN_STRTOK);
     while (tokens.size() < 9)
         tokens.push_back(wxString());
+    // Astrolog counts hours west, this program whole hours east. The zone's
+    // minutes cannot be kept in the zone; the clock time takes them instead,
+    // so that the moment stays the one the file gives.
+    const wxString hoursText = tokens[6].BeforeFirst(':');
+    const int westHours = LeadingInteger(hoursText);
+    int zoneMinutes = tokens[6].Find(':') == wxNOT_FOUND ? 0 : LeadingInteger(tokens[6].AfterFirst(':'));
+    if (zoneMinutes < 0 || zoneMinutes > 59)
+        zoneMinutes = 0;
+    if (westHours < -kMaxFileTimeZone || westHours > kMaxFileTimeZone ||
+        ((westHours == kMaxFileTimeZone || westHours == -kMaxFileTimeZone) && zoneMinutes > 0))
+        return ChartLine::Refused;
+
     const bool date = ParseDateInto(tokens[1] + " " + tokens[2] + " " + tokens[3], &time->month, &time->day,
                                     &time->year);
     const bool clock = ParseTimeInto(tokens[4], &time->hour, &time->minute, &time->second);
     time->dst = tokens[5] == "DT" ? 1 : 0;
-    // Astrolog counts hours west; the minutes of the zone are dropped.
-    time->timeZone = -LeadingInteger(tokens[6].BeforeFirst(':'));
+    time->timeZone = -westHours;
+    // A zone further west has its clock later for the same moment.
+    if (date && clock)
+        ShiftClockMinutes(time, hoursText.StartsWith("-") ? -zoneMinutes : zoneMinutes);
     ParseCoordinate(tokens[7], &time->longitude, 'E', 'W', true);
     ParseCoordinate(tokens[8], &time->latitude, 'N', 'S', false);
     time->progressed = 0;
-    return date && clock;
+    return date && clock ? ChartLine::Readable : ChartLine::Unreadable;
 }
 
 void ReadNameLine(const wxString& line, ChartNameRecord* name)
@@ -80,8 +130,9 @@ std::string FormatAstrologFile(const ChartTimeRecord& time, const ChartNameRecor
     wxString text = "@0102  ; Astrolog chart info.\r\n";
     text << wxString::Format("/qb %s %d %d %2d:%02d:%02d %cT ", monthName, time.day, time.year, time.hour,
                              time.minute, second, marker);
-    text << wxString::Format("%+d:00 ", -time.timeZone) << PaddedCoordinate(time.longitude, "E", "W", 3) << " "
-         << PaddedCoordinate(time.latitude, "N", "S", 2) << "\r\n";
+    text << wxString::Format("%+lld:00 ", -static_cast<long long>(time.timeZone))
+         << PaddedCoordinate(time.longitude, "E", "W", 3) << " " << PaddedCoordinate(time.latitude, "N", "S", 2)
+         << "\r\n";
     text << "/zi " << QuotedText(name.name) << " " << QuotedText(name.place) << "\r\n";
     const wxScopedCharBuffer utf8 = text.utf8_str();
     return std::string(utf8.data(), utf8.length());
@@ -93,8 +144,12 @@ bool ReadAstrologFileLines(const std::vector<wxString>& lines, ChartTimeRecord* 
     ChartNameRecord newName = *name;
     bool readable = false;
     for (const wxString& line : lines) {
-        if (IsSwitch(line, "qb"))
-            readable = ReadChartLine(line, &newTime) || readable;
+        if (IsSwitch(line, "qb")) {
+            const ChartLine read = ReadChartLine(line, &newTime);
+            if (read == ChartLine::Refused)
+                return false;
+            readable = read == ChartLine::Readable || readable;
+        }
         else if (IsSwitch(line, "zi"))
             ReadNameLine(line, &newName);
     }

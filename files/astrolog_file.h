@@ -24,6 +24,8 @@ AstrologHeaderStatus CheckAstrologFileHeader(const std::string& bytes);
 std::string FormatAstrologFile(const ChartTimeRecord& time, const ChartNameRecord& name);
 
 /// Reads the "qb" and "zi" lines into the records. Returns false and changes
-/// nothing when no "qb" line has a readable date and time; otherwise the
-/// chart is neither progressed nor set to now.
+/// nothing when no "qb" line has a readable date and time, or when one holds
+/// a zone beyond 24 hours; otherwise the chart is neither progressed nor set
+/// to now. A zone's minutes move the clock time (and the date across
+/// midnight), as the chart keeps whole-hour zones: the moment is the file's.
 bool ReadAstrologFileLines(const std::vector<wxString>& lines, ChartTimeRecord* time, ChartNameRecord* name);

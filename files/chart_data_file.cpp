@@ -145,7 +145,7 @@ std::string FormatChartFile(const ChartTimeRecord& time, const ChartNameRecord& 
     wxString text;
     text << kChartFileHeaderLine << "\r\n";
     text << "\r\n";
-    text << "Name: " << name.name << "\r\n";
+    text << "Name: " << SingleLine(name.name) << "\r\n";
     if (setToNow) {
         text << "Date: Now\r\nTime: Now\r\n";
     } else {
@@ -154,16 +154,21 @@ std::string FormatChartFile(const ChartTimeRecord& time, const ChartNameRecord& 
     }
     text << wxString::Format("Timezone: %d%s # %s\r\n", time.timeZone, time.dst && !setToNow ? " (DST)" : "",
                              "Positive values are Eastern hemisphere; negative, Western");
-    text << "City: " << name.place << "\r\n";
+    text << "City: " << SingleLine(name.place) << "\r\n";
     text << "Coordinates: " << FormatCoordinate(time.longitude, "E", "W") << " "
          << FormatCoordinate(time.latitude, "N", "S") << "\r\n";
     const wxScopedCharBuffer utf8 = text.utf8_str();
     return std::string(utf8.data(), utf8.length());
 }
 
-bool ReadChartFileLines(const std::vector<wxString>& lines, ChartSlot slot, const LocalNow& now,
-                        ChartTimeRecord* time, ChartNameRecord* name)
+ChartFileReading ReadChartFileLines(const std::vector<wxString>& lines, ChartSlot slot, const LocalNow& now,
+                                    ChartTimeRecord* slotTime, ChartNameRecord* slotName)
 {
+    // Read into copies: a refused file leaves the slot as it was.
+    ChartTimeRecord readTime = *slotTime;
+    ChartNameRecord readName = *slotName;
+    ChartTimeRecord* time = &readTime;
+    ChartNameRecord* name = &readName;
     bool dateIsNow = false;
     bool timeIsNow = false;
     for (const wxString& line : lines) {
@@ -196,6 +201,8 @@ bool ReadChartFileLines(const std::vector<wxString>& lines, ChartSlot slot, cons
             }
         } else if (key == "timezone") {
             time->timeZone = LeadingInteger(value.BeforeFirst(' '));
+            if (time->timeZone < -kMaxFileTimeZone || time->timeZone > kMaxFileTimeZone)
+                return ChartFileReading::Refused;
             const bool marked = value.Find(' ') != wxNOT_FOUND && value.AfterFirst(' ').Upper().Contains("DST");
             time->dst = (dateIsNow ? now.dst : marked) ? 1 : 0;
         } else if (key == "city") {
@@ -207,5 +214,7 @@ bool ReadChartFileLines(const std::vector<wxString>& lines, ChartSlot slot, cons
     name->isNow = timeIsNow ? 1 : 0;
     if (slot == kSlotDefault)
         time->progressed = timeIsNow ? 1 : 0;
-    return timeIsNow;
+    *slotTime = readTime;
+    *slotName = readName;
+    return timeIsNow ? ChartFileReading::SetToNow : ChartFileReading::Read;
 }

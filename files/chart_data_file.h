@@ -44,10 +44,19 @@ bool IsChartSetToNow(ChartSlot slot, const ChartTimeRecord& time, const ChartNam
 /// written as 24-hour "HH:MM:SS", which reads back in every locale.
 std::string FormatChartFile(const ChartTimeRecord& time, const ChartNameRecord& name, bool setToNow);
 
+/// Zones a file may hold, in whole hours east: anything beyond is damage,
+/// not a place on Earth.
+constexpr int kMaxFileTimeZone = 24;
+
+enum class ChartFileReading {
+    Read,     ///< the records hold the file's chart
+    SetToNow, ///< "Date: Now" followed by a "Time" line: the caller sets the slot to now
+    Refused   ///< a zone outside -24..24; the records are unchanged
+};
+
 /// Reads the key lines into the slot's records; keys missing from the file
-/// leave the fields as they were. Returns true when the chart is set to the
-/// current moment ("Date: Now" followed by a "Time" line): the caller then
-/// sets the slot to now, which also empties its name. The now flag (and for
-/// the default slot the progressed flag) ends equal to the result.
-bool ReadChartFileLines(const std::vector<wxString>& lines, ChartSlot slot, const LocalNow& now,
-                        ChartTimeRecord* time, ChartNameRecord* name);
+/// leave the fields as they were. For SetToNow the caller then sets the slot
+/// to now, which also empties its name. The now flag (and for the default
+/// slot the progressed flag) ends true exactly for SetToNow.
+ChartFileReading ReadChartFileLines(const std::vector<wxString>& lines, ChartSlot slot, const LocalNow& now,
+                                    ChartTimeRecord* time, ChartNameRecord* name);

@@ -101,7 +101,8 @@ bool ImportAstrologBytes(ChartFileHost& host, ChartSlot slot, const std::string&
 bool WriteFile(ChartFileHost& host, const wxString& path, const std::string& text)
 {
     const char* failure = nullptr;
-    switch (ReplaceFileContents(path, text)) {
+    int systemError = 0;
+    switch (ReplaceFileContents(path, text, nullptr, &systemError)) {
     case FileWriteResult::Ok:
         return true;
     case FileWriteResult::CannotReplace:
@@ -115,7 +116,7 @@ bool WriteFile(ChartFileHost& host, const wxString& path, const std::string& tex
         failure = "Error writing file ";
         break;
     }
-    host.ShowMessage(wxString(failure) + path, "Message", wxOK | wxICON_ERROR);
+    host.ShowMessage(WithSystemReason(wxString(failure) + path, systemError), "Message", wxOK | wxICON_ERROR);
     return false;
 }
 
@@ -146,8 +147,16 @@ bool CChartFileIO::LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxSt
         return false;
 
     ChartSet& set = host.GetChartSet();
-    if (ReadChartFileLines(SplitDecodedLines(bytes), slot, now, &set.times[slot], &set.names[slot]))
+    switch (ReadChartFileLines(SplitDecodedLines(bytes), slot, now, &set.times[slot], &set.names[slot])) {
+    case ChartFileReading::Refused:
+        TellHeaderFailure(&host, true, kInvalidChartFile);
+        return false;
+    case ChartFileReading::SetToNow:
         host.SetSlotToNow(slot);
+        break;
+    case ChartFileReading::Read:
+        break;
+    }
     ShowReadChart(host);
     return true;
 }

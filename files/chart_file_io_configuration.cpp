@@ -116,20 +116,23 @@ void CChartFileIO::SaveConfiguration(ChartFileHost& host, ChartSlot slot, const 
     // A temporary file beside the target replaces it in one rename: a
     // failure at any step leaves the old configuration as it was.
     wxString temp;
-    switch (ReplaceFileContents(path, text, &temp)) {
+    int systemError = 0;
+    wxString failure;
+    switch (ReplaceFileContents(path, text, &temp, &systemError)) {
     case FileWriteResult::Ok:
         return;
     case FileWriteResult::CannotReplace:
-        Report(&host, true, "Error removing existing file " + path);
-        return;
+        failure = "Error removing existing file " + path;
+        break;
     case FileWriteResult::CannotCreate:
-        Report(&host, true, "Error opening file " + path);
-        return;
+        failure = "Error opening file " + path;
+        break;
     case FileWriteResult::WriteFailed:
-        Report(&host, true, "Error writing file " + path);
-        return;
+        failure = "Error writing file " + path;
+        break;
     case FileWriteResult::RenameFailed:
-        Report(&host, true, "Error moving " + temp + " to " + path);
-        return;
+        failure = "Error moving " + temp + " to " + path;
+        break;
     }
+    Report(&host, true, WithSystemReason(failure, systemError));
 }

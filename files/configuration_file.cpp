@@ -8,6 +8,7 @@
 #include <wx/intl.h>
 
 #include "files/decimal_text.h"
+#include "files/text_file_io.h"
 
 const char kConfigurationHeaderKey[] = "Orbivantelle Configuration File, Format Version";
 const char kConfigurationHeaderLine[] = "Orbivantelle Configuration File, Format Version: 1.0";
@@ -248,15 +249,6 @@ void AppendMarkLines(std::string* text, const ObjectId* idsInOrder, const uint8_
     }
 }
 
-std::string SingleLine(const wxString& text)
-{
-    // A line break in a field's text would start a line of its own.
-    std::string bytes = text.utf8_str().data();
-    std::replace(bytes.begin(), bytes.end(), '\r', ' ');
-    std::replace(bytes.begin(), bytes.end(), '\n', ' ');
-    return bytes;
-}
-
 } // namespace
 
 bool IsRestrictionMark(const wxString& text)
@@ -336,7 +328,7 @@ std::string WriteConfigurationText(const ConfigurationRecord& record, ConfigSect
         AppendLine(&text, std::string("Separate Chart Speeds: ") + BoolText(motion.separateSpeeds));
         AppendLine(&text, std::string("Smooth Movement: ") + BoolText(motion.smoothMotion));
         AppendLine(&text, std::string("Pause at Each Step: ") + BoolText(motion.pauseOnStep));
-        AppendLine(&text, "Pause Duration: " + SingleLine(motion.pauseDuration));
+        AppendLine(&text, "Pause Duration: " + std::string(SingleLine(motion.pauseDuration).utf8_str()));
         AppendLine(&text, "Frame Rate: " + std::to_string(motion.frameRate));
         AppendLine(&text, std::string("Step Method: ") + kStepMethodNames[motion.stepMethod == 1 ? 1 : 0]);
         AppendLine(&text, "");

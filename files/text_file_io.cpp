@@ -4,11 +4,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <wx/filename.h>
+#include <wx/log.h>
 
 namespace {
 
@@ -79,6 +80,43 @@ bool WriteAll(int fd, const char* data, size_t size)
     return true;
 }
 
+/// The path that a chain of symbolic links ends at (the path itself when it
+/// is no link); a link to a file not yet made gives that file's path.
+std::string FollowLinks(std::string path)
+{
+    for (int hop = 0; hop < 40; ++hop) { // the system's own limit for a chain
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), &link[0], link.size());
+        if (n <= 0 || static_cast<size_t>(n) >= link.size())
+            return path;
+        link.resize(static_cast<size_t>(n));
+        const size_t slash = path.rfind('/');
+        if (link[0] != '/' && slash != std::string::npos)
+            link.insert(0, path, 0, slash + 1);
+        path = link;
+    }
+    return path;
+}
+
+/// The mkstemp pattern for a file beside the target: ".NAME.XXXXXX", with
+/// the name cut (at a character's start) so that the whole stays within the
+/// folder's limit for a name.
+std::string TemporaryName(const std::string& folder, const std::string& name)
+{
+    const std::string suffix = ".XXXXXX";
+    long limit = ::pathconf(folder.empty() ? "/" : folder.c_str(), _PC_NAME_MAX);
+    if (limit <= 0)
+        limit = NAME_MAX;
+    const size_t room = static_cast<size_t>(std::max<long>(limit - 1 - long(suffix.size()), 0));
+    size_t keep = std::min(name.size(), room);
+    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+        --keep;
+    return "." + name.substr(0, keep) + suffix;
+}
+
 } // namespace
 
 FileReadResult ReadFileBytes(const wxString& path, std::string* bytes)
@@ -144,22 +182,48 @@ std::vector<wxString> SplitDecodedLines(const std::string& bytes)
     return lines;
 }
 
-FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text, wxString* tempPath)
+wxString WithSystemReason(const wxString& message, int systemError)
 {
-    const std::string target = LocalPath(path);
+    if (systemError == 0)
+        return message;
+    return message + "\n" + wxSysErrorMsgStr(static_cast<unsigned long>(systemError));
+}
+
+wxString SingleLine(const wxString& text)
+{
+    wxString line = text;
+    line.Replace("\r", " ");
+    line.Replace("\n", " ");
+    return line;
+}
+
+FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text, wxString* tempPath,
+                                    int* systemError)
+{
+    int ignoredError = 0;
+    int& error = systemError != nullptr ? *systemError : ignoredError;
+    error = 0;
+    // Through a symbolic link the file it points to is replaced; renaming
+    // over the link itself would turn it into a plain file.
+    const std::string target = FollowLinks(LocalPath(path));
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
     // A target that exists but may not be written is refused, as it would be
     // on systems where a read-only file cannot be replaced.
-    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        error = errno;
         return FileWriteResult::CannotReplace;
+    }
 
-    wxFileName name(path);
-    std::string folder = LocalPath(name.GetPath());
-    if (folder.empty())
-        folder = ".";
-    std::string temp = folder + "/." + LocalPath(name.GetFullName()) + ".XXXXXX";
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temp = (slash == std::string::npos ? "" : folder + "/") + TemporaryName(folder, name);
     const int fd = ::mkstemp(&temp[0]);
-    if (fd < 0)
+    if (fd < 0) {
+        error = errno;
         return FileWriteResult::CannotCreate;
+    }
     if (tempPath != nullptr)
         *tempPath = wxString(temp.c_str(), *wxConvFileName);
 
@@ -167,18 +231,36 @@ FileWriteResult ReplaceFileContents(const wxString& path, const std::string& tex
     // of failing the write.
     void (*previous)(int) = std::signal(SIGXFSZ, SIG_IGN);
     bool ok = WriteAll(fd, text.data(), text.size());
+    if (!ok)
+        error = errno;
     std::signal(SIGXFSZ, previous == SIG_ERR ? SIG_DFL : previous);
-    ok = ::fsync(fd) == 0 && ok;
-    // New files get the usual permissions, not mkstemp's private ones.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    ok = ::close(fd) == 0 && ok;
+    if (ok && ::fsync(fd) != 0) {
+        error = errno;
+        ok = false;
+    }
+    if (exists) {
+        // The replaced file's group (when the user may give it) and its
+        // permission bits stay; the group first, as a change of group clears
+        // the set-group-ID bit.
+        if (existing.st_gid != getegid())
+            (void)!::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+        ::fchmod(fd, existing.st_mode & 07777);
+    } else {
+        // New files get the usual permissions, not mkstemp's private ones.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    if (::close(fd) != 0 && ok) {
+        error = errno;
+        ok = false;
+    }
     if (!ok) {
         ::unlink(temp.c_str());
         return FileWriteResult::WriteFailed;
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
         ::unlink(temp.c_str());
         return FileWriteResult::RenameFailed;
     }

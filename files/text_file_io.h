@@ -25,6 +25,11 @@ FileReadResult ReadFileBytes(const wxString& path, std::string* bytes);
 /// a file in an older 8-bit encoding loses no line.
 std::vector<wxString> SplitDecodedLines(const std::string& bytes);
 
+/// The text with every CR and LF turned into a blank. Writers pass each
+/// field through it: a line break pasted into a single-line field would
+/// otherwise start a line of its own, which the reader takes as a key line.
+wxString SingleLine(const wxString& text);
+
 enum class FileWriteResult {
     Ok,
     CannotReplace, ///< the target exists and may not be written
@@ -36,6 +41,13 @@ enum class FileWriteResult {
 /// Writes text (UTF-8) to a temporary file in the target's folder, checks
 /// every write, then renames it over the target. On any failure the old file
 /// is untouched and the temporary file is gone. tempPath, when given,
-/// receives the temporary file's path (for a message about the rename).
+/// receives the temporary file's path (for a message about the rename);
+/// systemError the failure's errno (0 on success). A replaced file keeps its
+/// permission bits; through a symbolic link the file it points to is
+/// replaced and the link stays.
 FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text,
-                                    wxString* tempPath = nullptr);
+                                    wxString* tempPath = nullptr, int* systemError = nullptr);
+
+/// The message of a failed save: the given text, then on a line of its own
+/// the system's reason for errno (nothing more for 0).
+wxString WithSystemReason(const wxString& message, int systemError);

@@ -2,6 +2,7 @@
 // and the Julian day of a local moment and back.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 
 #include "engine/angles.h"
@@ -171,6 +172,9 @@ TEST(JulianDay, LocalTimeAgreesWithIndependentArithmetic)
         EXPECT_NEAR(jd, civil::JulianDay(ut), 1e-8) << c.local.year;
     }
     EXPECT_EQ(LocalTimeToJulianDay(2000, 1, 1, 12, 0, 0.0, 0, 0), 2451545.0);
+    // A zone that no file may hold any more still counts without overflow:
+    // the daylight-saving hour added to INT_MAX wrapped around to INT_MIN.
+    EXPECT_EQ(LocalTimeToJulianDay(2000, 1, 1, 12, 0, 0.0, INT_MAX, 1), 2451545.0 - 2147483648.0 / 24);
 }
 
 TEST(JulianDay, RoundTripKeepsEverySecond)

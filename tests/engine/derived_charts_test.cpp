@@ -2,6 +2,7 @@
 // and the scratch values that must not leak garbage into a chart.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -203,6 +204,9 @@ TEST(DavisonChart, MeanMomentZoneAndPlace)
         {-5, -6, -5, -74.0, -87.5, -80.75, 40.5, 41.5, 41.0},
         {3, 4, 3, 10.0, 20.0, 15.0, -30.0, 30.0, 0.0},
         {-3, 2, 0, 0.0, 0.5, 0.25, -0.5, 0.0, -0.25},
+        // The sum of two zones overflowed int, giving -1.
+        {INT_MAX, INT_MAX, INT_MAX, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0},
+        {INT_MIN, INT_MIN, INT_MIN, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0},
     };
     for (const Case& c : cases) {
         // January in the southern winter of the test zone: no daylight saving.

@@ -9,13 +9,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
+#include <wx/arrstr.h>
+
 #include "files/astrolog_file.h"
 #include "files/chart_data_file.h"
 #include "files/chart_file_io.h"
+#include "files/coordinate_text.h"
 #include "files/text_file_io.h"
 #include "shell/chart_slots.h"
 
@@ -103,11 +108,23 @@ TEST_F(ChartFileIOTest, RefusedReadsSayWhyAndChangeNothing)
     std::string newerText = chartText;
     newerText.replace(newerText.find("1.0"), 3, "1.1");
     WriteAll(newer, newerText);
+    // Zones beyond a day were read as INT_MAX and overflowed the engine.
+    const std::string hugeZone = dir + "/huge.ovs", farZone = dir + "/far.ovs", hugeAstrolog = dir + "/huge.dat",
+                      farAstrolog = dir + "/far.dat";
+    std::string zoneText = chartText;
+    const size_t zoneAt = zoneText.find("Timezone: 0");
+    ASSERT_NE(zoneAt, std::string::npos);
+    WriteAll(hugeZone, std::string(zoneText).replace(zoneAt, 11, "Timezone: 99999999999 (DST)"));
+    WriteAll(farZone, zoneText.replace(zoneAt, 11, "Timezone: -25"));
+    const std::string qb = "@0102  ; Astrolog chart info.\r\n/qb Mar 14 1987 15:04:09 ST ";
+    WriteAll(hugeAstrolog, qb + "-99999999999:00 2:20:00E 48:52:00N\r\n/zi \"A\" \"B\"\r\n");
+    WriteAll(farAstrolog, qb + "+24:30 2:20:00E 48:52:00N\r\n/zi \"A\" \"B\"\r\n");
 
     struct Case {
         std::string path;
         bool astrolog;
         const char* message;
+        bool headerPasses = false; ///< refused for what it holds
     } cases[] = {
         {fifo, false, "Error opening file!"},
         {"/dev/zero", false, "Error opening file!"},
@@ -118,6 +135,11 @@ TEST_F(ChartFileIOTest, RefusedReadsSayWhyAndChangeNothing)
         {empty, false, "Invalid Astrolog File"},
         {empty, true, "Invalid Astrolog File"},
         {newer, false, "Too new a version of chart data file for this version of the program.  Try opening anyway?"},
+        {hugeZone, false, "Invalid Chart Data File", true},
+        {farZone, false, "Invalid Chart Data File", true},
+        {hugeAstrolog, false, "Invalid Astrolog File", true},
+        {hugeAstrolog, true, "Invalid Astrolog File", true},
+        {farAstrolog, true, "Invalid Astrolog File", true},
     };
     for (const Case& c : cases) {
         RecordingHost host;
@@ -128,9 +150,10 @@ TEST_F(ChartFileIOTest, RefusedReadsSayWhyAndChangeNothing)
         EXPECT_EQ(host.messages[0], c.message) << c.path;
         EXPECT_EQ(host.updates, 0);
         EXPECT_EQ(host.charts.times[1].year, before.year);
+        EXPECT_EQ(host.charts.times[1].timeZone, before.timeZone);
         EXPECT_EQ(host.charts.names[1].place, "New York, NY");
         // The drop target's silent checks refuse the same files quietly.
-        if (c.path != empty) {
+        if (c.path != empty && !c.headerPasses) {
             EXPECT_FALSE(files.CheckChartHeader(&host, c.path, false) ||
                          files.CheckAstrologHeader(&host, c.path, false));
         }
@@ -205,11 +228,12 @@ TEST_F(ChartFileIOTest, FailedWritesKeepTheOldFileAndSaySo)
         bool fileSizeLimit;
         std::string message;
     } cases[] = {
-        {readOnlyTarget, false, false, "Error removing existing file " + readOnlyTarget},
-        {readOnlyTarget, true, false, "Error removing existing file " + readOnlyTarget},
-        {inLockedFolder, false, false, "Error creating file " + inLockedFolder},
-        {limited, true, true, "Error writing file " + limited},
-        {limited, false, true, "Error writing file " + limited},
+        // The system's reason follows the message.
+        {readOnlyTarget, false, false, "Error removing existing file " + readOnlyTarget + "\nPermission denied"},
+        {readOnlyTarget, true, false, "Error removing existing file " + readOnlyTarget + "\nPermission denied"},
+        {inLockedFolder, false, false, "Error creating file " + inLockedFolder + "\nPermission denied"},
+        {limited, true, true, "Error writing file " + limited + "\nFile too large"},
+        {limited, false, true, "Error writing file " + limited + "\nFile too large"},
     };
     for (const Case& c : cases) {
         const int code = RunAsNobody([&] {
@@ -223,7 +247,11 @@ TEST_F(ChartFileIOTest, FailedWritesKeepTheOldFileAndSaySo)
             const bool written = c.astrolog ? files.ExportAstrolog(host, 0, c.path) : files.SaveChartFile(host, 0, c.path);
             if (written)
                 return 1;
-            return host.messages.size() == 1 && host.messages[0] == c.message ? 0 : 2;
+            if (host.messages.size() == 1 && host.messages[0] == c.message)
+                return 0;
+            std::fprintf(stderr, "shown: %s\n",
+                         host.messages.empty() ? "nothing" : host.messages[0].utf8_str().data());
+            return 2;
         });
         EXPECT_EQ(code, 0) << c.message;
         EXPECT_EQ(ReadAll(c.path), old) << c.path;
@@ -237,6 +265,118 @@ TEST_F(ChartFileIOTest, FailedWritesKeepTheOldFileAndSaySo)
     EXPECT_TRUE(files.SaveChartFile(host, 0, limited));
     EXPECT_EQ(ReadAll(limited), chartText);
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ChartFileIOTest, SavesKeepPermissionsLinksAndLongNames)
+{
+    const mode_t oldMask = umask(022);
+    RecordingHost host;
+    host.charts = sample;
+    const std::string kept = dir + "/kept.ovs", real = dir + "/real", target = real + "/target.ovs",
+                      link = dir + "/link.ovs", dangling = dir + "/dangling.ovs", made = real + "/made.ovs";
+    WriteAll(kept, "old");
+    chmod(kept.c_str(), 0600);
+    mkdir(real.c_str(), 0755);
+    WriteAll(target, "old");
+    chmod(target.c_str(), 0640);
+    ASSERT_EQ(symlink("real/target.ovs", link.c_str()), 0);
+    ASSERT_EQ(symlink(made.c_str(), dangling.c_str()), 0);
+
+    // A replaced file keeps its permission bits, a link keeps pointing at
+    // the file that was replaced, a link to no file yet makes that file.
+    for (const std::string& path : {kept, link, dangling})
+        EXPECT_TRUE(files.SaveChartFile(host, 0, path)) << path;
+    struct stat st {};
+    ASSERT_EQ(stat(kept.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    for (const std::string& path : {link, dangling}) {
+        ASSERT_EQ(lstat(path.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode)) << path;
+    }
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadAll(target), chartText);
+    EXPECT_EQ(ReadAll(made), chartText);
+
+    // Names up to the folder's limit of 255 bytes, one of them cut in the
+    // middle of a two-byte character by a too simple temporary name.
+    std::string accented;
+    for (int i = 0; i < 125; ++i)
+        accented += "\xc3\xa9";
+    for (const std::string& name : {std::string(244, 'n') + ".ovs", std::string(251, 'n') + ".ovs",
+                                    accented + "a.ovs"}) {
+        ASSERT_LE(name.size(), 255u);
+        const std::string path = dir + "/" + name;
+        EXPECT_TRUE(files.ExportAstrolog(host, 0, wxString::FromUTF8(path))) << name.size();
+        EXPECT_EQ(ReadAll(path).compare(0, 5, "@0102"), 0) << name.size();
+    }
+    EXPECT_TRUE(host.messages.empty());
+    // Nothing is left behind.
+    EXPECT_EQ(std::system(("test $(ls -A '" + dir + "' | wc -l) -eq 7 && test $(ls -A '" + real +
+                           "' | wc -l) -eq 2").c_str()),
+              0);
+    umask(oldMask);
+}
+
+TEST_F(ChartFileIOTest, PastedLineBreaksStayInTheirField)
+{
+    // A single-line field on GTK keeps a pasted line break; written as it
+    // is, the rest of the field became a key line of its own.
+    RecordingHost host;
+    host.charts = sample;
+    host.charts.names[0] = {"Ann\r\nDate: 1 January 1900", "Paris\nDate: 1 January 1900\rTime: 1:00", 0};
+    const std::string chart = dir + "/pasted.ovs", astrolog = dir + "/pasted.dat";
+    ASSERT_TRUE(files.SaveChartFile(host, 0, chart));
+    ASSERT_TRUE(files.ExportAstrolog(host, 0, astrolog));
+    ASSERT_TRUE(files.LoadChartFile(host, kSlotPartner, chart));
+    ASSERT_TRUE(files.ImportAstrolog(host, kSlotTransit, astrolog));
+    for (ChartSlot slot : {kSlotPartner, kSlotTransit}) {
+        EXPECT_EQ(host.charts.times[slot].year, 1987) << slot;
+        EXPECT_EQ(host.charts.times[slot].hour, 15) << slot;
+        EXPECT_EQ(host.charts.names[slot].name, "Ann  Date: 1 January 1900") << slot;
+        EXPECT_EQ(host.charts.names[slot].place, "Paris Date: 1 January 1900 Time: 1:00") << slot;
+    }
+    const std::string written = ReadAll(chart);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 8) << written;
+}
+
+TEST_F(ChartFileIOTest, AstrologZoneMinutesMoveTheClockNotTheMoment)
+{
+    // Astrolog zones are hours west; the chart keeps whole hours east. The
+    // dropped minutes go into the clock time, rolling the date as needed.
+    struct Case {
+        const char* qb;
+        int eastMinutes; ///< the file's zone
+        int year, month, day, hour, minute, second, zone;
+    } cases[] = {
+        {"Jan 1 2000 0:00:00 ST -5:30", 330, 1999, 12, 31, 23, 30, 0, 5},
+        {"Mar 14 1987 23:45:00 ST +3:30", -210, 1987, 3, 15, 0, 15, 0, -3},
+        {"Jun 10 1950 12:00:00 DT -9:45", 585, 1950, 6, 10, 11, 15, 0, 9},
+        {"Dec 31 2000 23:45:10 ST +0:30", -30, 2001, 1, 1, 0, 15, 10, 0},
+        {"Mar 1 2000 0:10:00 ST -0:30", 30, 2000, 2, 29, 23, 40, 0, 0},
+        {"Jul 4 1976 12:00:00 ST +24:00", -1440, 1976, 7, 4, 12, 0, 0, -24},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir + "/zone.dat";
+        WriteAll(path, std::string("@0102  ; Astrolog chart info.\r\n/qb ") + c.qb +
+                           " 74:00:00W 40:43:00N\r\n/zi \"Z\" \"Here\"\r\n");
+        RecordingHost host;
+        ASSERT_TRUE(files.ImportAstrolog(host, kSlotPartner, path)) << c.qb;
+        const ChartTimeRecord& t = host.charts.times[kSlotPartner];
+        EXPECT_EQ(wxString::Format("%d-%d-%d %d:%02d:%02d zone %d", t.year, t.month, t.day, t.hour, t.minute,
+                                   int(t.second), t.timeZone),
+                  wxString::Format("%d-%d-%d %d:%02d:%02d zone %d", c.year, c.month, c.day, c.hour, c.minute,
+                                   c.second, c.zone))
+            << c.qb;
+        // The moment itself is the file's, to the second.
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0;
+        double s = 0;
+        const wxArrayString tokens = wxSplit(wxString(c.qb), ' ', '\0');
+        ParseDateInto(tokens[0] + " " + tokens[1] + " " + tokens[2], &mo, &d, &y);
+        ParseTimeInto(tokens[3], &h, &mi, &s);
+        const double fileMoment = LocalTimeToJulianDay(y, mo, d, h, mi, s, 0, t.dst) - c.eastMinutes / 1440.0;
+        EXPECT_NEAR(GetChartJulianDay(t), fileMoment, 0.5 / 86400) << c.qb;
+    }
 }
 
 } // namespace

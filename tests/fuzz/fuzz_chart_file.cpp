@@ -19,14 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ChartSlot slot = size > 0 ? ChartSlot(data[0] % kChartSlots) : 0;
     ChartTimeRecord time;
     ChartNameRecord name;
-    const bool setToNow = ReadChartFileLines(SplitDecodedLines(bytes), slot, now, &time, &name);
+    const ChartFileReading read = ReadChartFileLines(SplitDecodedLines(bytes), slot, now, &time, &name);
+    if (read == ChartFileReading::Refused)
+        return 0;
+    const bool setToNow = read == ChartFileReading::SetToNow;
 
     const std::string written = FormatChartFile(time, name, setToNow);
     if (CheckChartFileHeader(written) != ChartHeaderStatus::Ok)
         std::abort();
     ChartTimeRecord againTime;
     ChartNameRecord againName;
-    const bool againNow = ReadChartFileLines(SplitDecodedLines(written), slot, now, &againTime, &againName);
+    const ChartFileReading again = ReadChartFileLines(SplitDecodedLines(written), slot, now, &againTime, &againName);
+    const bool againNow = again == ChartFileReading::SetToNow;
     if (againNow != setToNow || FormatChartFile(againTime, againName, againNow) != written)
         std::abort();
     return 0;

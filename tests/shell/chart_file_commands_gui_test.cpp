@@ -73,15 +73,16 @@ protected:
         FrameTest::TearDown();
     }
 
-    /// The next file choices return these paths in turn, and note the titles.
-    void ChooseFiles(std::vector<wxString> paths)
+    /// The next file choices return these paths (and filters) in turn, and
+    /// note the titles.
+    void ChooseFiles(std::vector<FileChoice> paths)
     {
-        auto queue = std::make_shared<std::vector<wxString>>(std::move(paths));
+        auto queue = std::make_shared<std::vector<FileChoice>>(std::move(paths));
         SetFileChooser([this, queue](const wxString& title, const wxString& wildcard, int flags) {
             asked.push_back({title, wildcard, flags});
             if (queue->empty())
-                return wxString();
-            const wxString path = queue->front();
+                return FileChoice();
+            const FileChoice path = queue->front();
             queue->erase(queue->begin());
             return path;
         });
@@ -162,11 +163,15 @@ TEST_F(ChartFileCommandsTest, SavedAndExportedChartsOfEverySlotOpenAgain)
         {kCmdExportAstrologTransit, kCmdOpenNativeChart, kSlotTransit, kSlotNative},
     };
     // Each slot saved by its command opens again into another slot, the
-    // derived Davison chart included.
+    // derived Davison chart included. A chart file's name typed without an
+    // extension gets the chosen filter's; the Astrolog export has only the
+    // all-files filter, which adds none.
     int n = 0;
     for (const Case& c : cases) {
         const wxString path = wxString::Format("%s/saved%d", folder, n++);
-        ChooseFiles({path, path});
+        const bool astrolog = c.save == kCmdExportAstrologNative || c.save == kCmdExportAstrologTransit ||
+                              c.save == kCmdExportAstrologDavison;
+        ChooseFiles({path, astrolog ? path : path + ".ovs"});
         ChartTimeRecord from = frame->GetChartSet().times[c.from];
         const ChartNameRecord fromName = frame->GetChartSet().names[c.from];
         SendMenu(c.save);
@@ -185,6 +190,23 @@ TEST_F(ChartFileCommandsTest, SavedAndExportedChartsOfEverySlotOpenAgain)
         EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[c.to].year, from.year);
     }
     EXPECT_TRUE(questions.Shown().empty());
+
+    // With "All Files" chosen the name stays as typed. The dialog asked
+    // about replacing "saved0", not "saved0.ovs": that is asked now.
+    ChooseFiles({FileChoice(folder + "/bare", 1)});
+    SendMenu(kCmdSavePartnerChart);
+    EXPECT_EQ(ReadAll(folder + "/bare").rfind(kChartFileHeaderLine, 0), 0u);
+    for (int answer : {wxID_NO, wxID_YES}) {
+        WriteAll(folder + "/saved0.ovs", "kept");
+        ChooseFiles({folder + "/saved0"});
+        questions.QueueAnswer(answer);
+        SendMenu(kCmdSavePartnerChart);
+        ASSERT_EQ(questions.Shown().size(), 1u);
+        EXPECT_EQ(questions.Shown()[0].message,
+                  "File 'saved0.ovs' already exists, do you really want to overwrite it?");
+        EXPECT_EQ(ReadAll(folder + "/saved0.ovs") == "kept", answer == wxID_NO);
+        questions.Forget();
+    }
 }
 
 TEST_F(ChartFileCommandsTest, TheDefaultSlotAsksFirstAndRewritesTheDefaultChartFile)

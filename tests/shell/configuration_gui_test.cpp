@@ -122,8 +122,10 @@ TEST_F(ConfigurationCommandsTest, ExportAndImportRoundTripInAGermanLocale)
     motion.stepMethod = 1;
     frame->SetTimeMotionOptions(motion);
 
-    chosen_ = root_ + "/mine.ovc";
+    // Typed without an extension, the name gets the filter's.
+    chosen_ = root_ + "/mine";
     SendMenu(kCmdExportConfiguration);
+    chosen_ += ".ovc";
     const std::string text = ReadText(chosen_);
     EXPECT_NE(text.find("Trine Orb:            7.25\r\n"), std::string::npos);
     EXPECT_NE(text.find("Pause Duration: 4.5\r\n"), std::string::npos);
@@ -199,7 +201,8 @@ TEST_F(ConfigurationCommandsTest, AFailedSaveReportsItAndKeepsTheOldFile)
     WriteText(defaultPath_, old);
     chosen_ = root_ + "/missing/mine.ovc"; // no folder to put it in
     SendMenu(kCmdExportConfiguration);
-    EXPECT_EQ(Messages(), std::vector<wxString>{"Error opening file " + wxString::FromUTF8(chosen_)});
+    EXPECT_EQ(Messages(), std::vector<wxString>{"Error opening file " + wxString::FromUTF8(chosen_) +
+                                                "\nNo such file or directory"});
 
     // A write that runs out of room halfway.
     rlimit before{};
@@ -209,13 +212,15 @@ TEST_F(ConfigurationCommandsTest, AFailedSaveReportsItAndKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &small);
     SendMenu(kCmdSaveConfigurationAsDefault);
     setrlimit(RLIMIT_FSIZE, &before);
-    EXPECT_EQ(Messages(), std::vector<wxString>{"Error writing file " + wxString::FromUTF8(defaultPath_)});
+    EXPECT_EQ(Messages(), std::vector<wxString>{"Error writing file " + wxString::FromUTF8(defaultPath_) +
+                                                "\nFile too large"});
     EXPECT_EQ(ReadText(defaultPath_), old);
 
     if (geteuid() != 0) { // the superuser may replace any file
         ::chmod(defaultPath_.c_str(), 0444);
         SendMenu(kCmdSaveConfigurationAsDefault);
-        EXPECT_EQ(Messages(), std::vector<wxString>{"Error removing existing file " + wxString::FromUTF8(defaultPath_)});
+        EXPECT_EQ(Messages(), std::vector<wxString>{"Error removing existing file " +
+                                                    wxString::FromUTF8(defaultPath_) + "\nPermission denied"});
         EXPECT_EQ(ReadText(defaultPath_), old);
     }
     // No temporary file is left behind.
