@@ -209,7 +209,7 @@ void CFindAspectsDlg::OnShow(wxShowEvent& event)
 {
     if (event.IsShown() && s_firstShow) {
         s_firstShow = false;
-        Centre(wxBOTH);
+        PlaceOnFirstShow(this);
     }
     event.Skip();
 }
