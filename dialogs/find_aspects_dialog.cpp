@@ -31,9 +31,29 @@ constexpr int kGroupCount = 3;
 const char kLongestOrb[] = "360.0";
 constexpr int kOrbFieldMinWidth = 50;
 
+/// Keeps a list's first visible item while the program changes its
+/// selection: GTK scrolls to each item selected or deselected, which would
+/// leave the list at its last changed item under the user's next click.
+class KeepFirstVisible {
+public:
+    explicit KeepFirstVisible(wxListBox* list) : m_list(list), m_top(list->GetTopItem()) {}
+    ~KeepFirstVisible()
+    {
+        if (m_top != wxNOT_FOUND && unsigned(m_top) < m_list->GetCount())
+            m_list->SetFirstItem(m_top);
+    }
+    KeepFirstVisible(const KeepFirstVisible&) = delete;
+    KeepFirstVisible& operator=(const KeepFirstVisible&) = delete;
+
+private:
+    wxListBox* m_list;
+    int m_top;
+};
+
 /// Applies one group action to every item of list.
 void ApplyToList(wxListBox* list, GroupAction action)
 {
+    const KeepFirstVisible keep(list);
     for (unsigned i = 0; i < list->GetCount(); ++i) {
         const bool selected = ApplyGroupAction(action, list->IsSelected(i));
         if (selected != list->IsSelected(i))
@@ -44,6 +64,7 @@ void ApplyToList(wxListBox* list, GroupAction action)
 /// Makes the selection of to the same as that of from, item by item.
 void MirrorSelection(const wxListBox* from, wxListBox* to)
 {
+    const KeepFirstVisible keep(to);
     for (unsigned i = 0; i < to->GetCount() && i < from->GetCount(); ++i)
         if (to->IsSelected(i) != from->IsSelected(i))
             to->SetSelection(i, from->IsSelected(i));

@@ -199,11 +199,25 @@ TEST_F(SettingsDialogsTest, FindAspectsMirroredListsInOneWheelHandThePanelTheCho
             EXPECT_EQ(Selected(a), kChartPoints - 1);
             EXPECT_EQ(Field(&d, 201)->GetValue(), "360.0");
 
+            // The group buttons leave every list scrolled where it was, so
+            // the next click lands on the item the user sees.
+            // GTK animates the scrolling: give it time to end.
+            for (wxListBox* list : {a, kinds, b})
+                list->SetFirstItem(5);
+            ov_test::PumpEvents(600);
+            const int tops[] = {a->GetTopItem(), kinds->GetTopItem(), b->GetTopItem()};
+            EXPECT_GT(tops[0], 0);
             Press(&d, 71); // None on the left clears the right as well
             EXPECT_EQ(Selected(b), 0);
             Press(&d, 82); // Toggle on the aspects stays with the aspects
             EXPECT_EQ(Selected(kinds), 0);
             Press(&d, 80);
+            Press(&d, 92); // Toggle twice: none selected again
+            Press(&d, 92);
+            ov_test::PumpEvents(600);
+            EXPECT_EQ(a->GetTopItem(), tops[0]);
+            EXPECT_EQ(kinds->GetTopItem(), tops[1]);
+            EXPECT_EQ(b->GetTopItem(), tops[2]);
             Click(b, 0, true); // the right list's Sun is selected on the left too
             EXPECT_TRUE(a->IsSelected(0));
             EXPECT_EQ(Selected(a), 1);
