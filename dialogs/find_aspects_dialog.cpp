@@ -4,6 +4,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/intl.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -61,6 +62,21 @@ void ApplyToList(wxListBox* list, GroupAction action)
     }
 }
 
+/// The numeric filter of an orb bound that also refuses a number too large
+/// to be finite ("1e999"), which the filter's characters let through.
+class OrbBoundValidator : public wxTextValidator {
+public:
+    explicit OrbBoundValidator(wxString* value) : wxTextValidator(wxFILTER_NUMERIC, value) {}
+    wxObject* Clone() const override { return new OrbBoundValidator(*this); }
+    wxString IsValid(const wxString& text) const override
+    {
+        const wxString refused = wxTextValidator::IsValid(text);
+        if (!refused.empty() || ParseLeadingNumber(text))
+            return refused;
+        return wxString::Format(_("'%s' is too large a number."), text);
+    }
+};
+
 /// Makes the selection of to the same as that of from, item by item.
 void MirrorSelection(const wxListBox* from, wxListBox* to)
 {
@@ -112,11 +128,11 @@ CFindAspectsDlg::CFindAspectsDlg(wxWindow* parent, wxWindowID id, const wxString
     const wxSizerFlags centred = wxSizerFlags().CentreVertical();
     orbs->Add(new wxStaticText(this, wxID_ANY, "With orbs from "), centred);
     orbs->Add(new wxTextCtrl(this, kOrbFrom, wxEmptyString, wxDefaultPosition, orbSize, 0,
-                             wxTextValidator(wxFILTER_NUMERIC, &m_orbFromValue)),
+                             OrbBoundValidator(&m_orbFromValue)),
               centred);
     orbs->Add(new wxStaticText(this, wxID_ANY, " to "), centred);
     orbs->Add(new wxTextCtrl(this, kOrbTo, wxEmptyString, wxDefaultPosition, orbSize, 0,
-                             wxTextValidator(wxFILTER_NUMERIC, &m_orbToValue)),
+                             OrbBoundValidator(&m_orbToValue)),
               centred);
     orbs->Add(new wxStaticText(this, wxID_ANY, " degrees"), centred);
 

@@ -275,7 +275,8 @@ TEST_F(SettingsDialogsTest, FindAspectsListsAreIndependentInTwoRingsAndEveryRunS
     EXPECT_EQ(frame->GetInfoPanel()->GetListMode(), kListFound | kListSortByOrb);
 
     // The next run selects everything again and shows the full range. An
-    // upper orb that is no finite number keeps the one handed on before.
+    // upper orb that is no finite number is refused with a message: the
+    // dialog stays open and the panel keeps what it was handed before.
     driver.Queue(
         [](wxDialog& d) {
             EXPECT_EQ(Selected(List(&d, 50)), static_cast<int>(List(&d, 50)->GetCount()));
@@ -284,9 +285,11 @@ TEST_F(SettingsDialogsTest, FindAspectsListsAreIndependentInTwoRingsAndEveryRunS
         },
         wxID_OK);
     SendMenu(kCmdFindAspects);
-    EXPECT_FALSE(driver.stayedOpen);
+    EXPECT_TRUE(driver.stayedOpen);
+    ASSERT_EQ(driver.messages.size(), 1u);
+    EXPECT_NE(driver.messages[0].message.Find("1e999"), wxNOT_FOUND) << driver.messages[0].message;
     EXPECT_DOUBLE_EQ(find.orbTo, 12.25);
-    EXPECT_EQ(find.pointsA[0], 1);
+    EXPECT_EQ(find.pointsA[0], 0);
 
     driver.Queue([](wxDialog& d) { Field(&d, 200)->SetValue("5"); }, wxID_CANCEL);
     SendMenu(kCmdFindAspects);
