@@ -118,7 +118,7 @@ void CInputAspectRestrictionsDlg::OnShow(wxShowEvent& event)
 {
     if (event.IsShown() && s_firstShow) {
         s_firstShow = false;
-        Centre(wxBOTH);
+        PlaceOnFirstShow(this);
     }
     event.Skip();
 }

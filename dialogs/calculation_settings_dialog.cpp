@@ -66,7 +66,7 @@ void CCalculationSettingsDlg::OnShow(wxShowEvent& event)
 {
     if (event.IsShown() && m_firstShow) {
         m_firstShow = false;
-        Centre(wxBOTH);
+        PlaceOnFirstShow(this);
     }
     event.Skip();
 }

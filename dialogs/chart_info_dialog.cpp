@@ -161,7 +161,7 @@ void CInputDateTimePlaceDlg::OnShow(wxShowEvent& event)
     // Centred once; afterwards the dialog opens where the user left it.
     if (event.IsShown() && m_firstShow) {
         m_firstShow = false;
-        Centre(wxBOTH);
+        PlaceOnFirstShow(this);
     }
     event.Skip();
 }

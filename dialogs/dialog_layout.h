@@ -1,18 +1,51 @@
-// Layout helpers the six dialogs share: the compact-display test, the group
-// button identifiers, text fields wide enough for their longest value, and
-// the standard OK/Cancel row.
+// Layout helpers the six dialogs share: the compact-display test, the choice
+// of a layout that fits the screen, the place of a dialog on its first show,
+// the group button identifiers, text fields wide enough for their longest
+// value, and the standard OK/Cancel row.
 #pragma once
 
+#include <wx/dialog.h>
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
-class wxDialog;
 class wxSizer;
 class wxWindow;
 
 /// True when the display is lower than heightLimit pixels: the dialog then
 /// takes its compact layout.
 bool IsCompactDisplay(int heightLimit);
+
+/// The part of window's display (the first display when window is null or
+/// off every display) that windows may cover: the screen less the panels a
+/// window manager keeps.
+wxRect UsableDisplayArea(const wxWindow* window);
+
+/// True when dialog, at the size its layout asks for and with its title bar
+/// and frame, fits inside the usable display area.
+bool FitsDisplay(wxDialog* dialog);
+
+/// Makes a dialog in its full layout, or in its compact one when compact is
+/// set or when the full layout would not fit the display.
+template <class Dialog>
+Dialog* MakeFittingDialog(wxWindow* parent, const wxString& title, bool compact,
+                          long style = wxDEFAULT_DIALOG_STYLE)
+{
+    if (!compact) {
+        auto* full = new Dialog(parent, wxID_ANY, title, false, style);
+        if (FitsDisplay(full))
+            return full;
+        // Never shown, so nothing refers to it yet.
+        delete full;
+    }
+    return new Dialog(parent, wxID_ANY, title, true, style);
+}
+
+/// Places a dialog on its first show: fitted to the sizes its controls ask
+/// for once they are realised (GTK may ask a few pixels more than before),
+/// centred on its parent or, with onScreen, on the screen, and then moved as
+/// little as needed for the dialog with its title bar to lie inside the
+/// usable display area.
+void PlaceOnFirstShow(wxDialog* dialog, bool onScreen = false);
 
 /// Group buttons act on one group of choices: 70 + 10 x group + action.
 enum GroupAction { kGroupAll = 0, kGroupNone = 1, kGroupToggle = 2 };

@@ -4,6 +4,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/intl.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -31,9 +32,29 @@ constexpr int kGroupCount = 3;
 const char kLongestOrb[] = "360.0";
 constexpr int kOrbFieldMinWidth = 50;
 
+/// Keeps a list's first visible item while the program changes its
+/// selection: GTK scrolls to each item selected or deselected, which would
+/// leave the list at its last changed item under the user's next click.
+class KeepFirstVisible {
+public:
+    explicit KeepFirstVisible(wxListBox* list) : m_list(list), m_top(list->GetTopItem()) {}
+    ~KeepFirstVisible()
+    {
+        if (m_top != wxNOT_FOUND && unsigned(m_top) < m_list->GetCount())
+            m_list->SetFirstItem(m_top);
+    }
+    KeepFirstVisible(const KeepFirstVisible&) = delete;
+    KeepFirstVisible& operator=(const KeepFirstVisible&) = delete;
+
+private:
+    wxListBox* m_list;
+    int m_top;
+};
+
 /// Applies one group action to every item of list.
 void ApplyToList(wxListBox* list, GroupAction action)
 {
+    const KeepFirstVisible keep(list);
     for (unsigned i = 0; i < list->GetCount(); ++i) {
         const bool selected = ApplyGroupAction(action, list->IsSelected(i));
         if (selected != list->IsSelected(i))
@@ -41,9 +62,25 @@ void ApplyToList(wxListBox* list, GroupAction action)
     }
 }
 
+/// The numeric filter of an orb bound that also refuses a number too large
+/// to be finite ("1e999"), which the filter's characters let through.
+class OrbBoundValidator : public wxTextValidator {
+public:
+    explicit OrbBoundValidator(wxString* value) : wxTextValidator(wxFILTER_NUMERIC, value) {}
+    wxObject* Clone() const override { return new OrbBoundValidator(*this); }
+    wxString IsValid(const wxString& text) const override
+    {
+        const wxString refused = wxTextValidator::IsValid(text);
+        if (!refused.empty() || ParseLeadingNumber(text))
+            return refused;
+        return wxString::Format(_("'%s' is too large a number."), text);
+    }
+};
+
 /// Makes the selection of to the same as that of from, item by item.
 void MirrorSelection(const wxListBox* from, wxListBox* to)
 {
+    const KeepFirstVisible keep(to);
     for (unsigned i = 0; i < to->GetCount() && i < from->GetCount(); ++i)
         if (to->IsSelected(i) != from->IsSelected(i))
             to->SetSelection(i, from->IsSelected(i));
@@ -91,11 +128,11 @@ CFindAspectsDlg::CFindAspectsDlg(wxWindow* parent, wxWindowID id, const wxString
     const wxSizerFlags centred = wxSizerFlags().CentreVertical();
     orbs->Add(new wxStaticText(this, wxID_ANY, "With orbs from "), centred);
     orbs->Add(new wxTextCtrl(this, kOrbFrom, wxEmptyString, wxDefaultPosition, orbSize, 0,
-                             wxTextValidator(wxFILTER_NUMERIC, &m_orbFromValue)),
+                             OrbBoundValidator(&m_orbFromValue)),
               centred);
     orbs->Add(new wxStaticText(this, wxID_ANY, " to "), centred);
     orbs->Add(new wxTextCtrl(this, kOrbTo, wxEmptyString, wxDefaultPosition, orbSize, 0,
-                             wxTextValidator(wxFILTER_NUMERIC, &m_orbToValue)),
+                             OrbBoundValidator(&m_orbToValue)),
               centred);
     orbs->Add(new wxStaticText(this, wxID_ANY, " degrees"), centred);
 
@@ -209,7 +246,7 @@ void CFindAspectsDlg::OnShow(wxShowEvent& event)
 {
     if (event.IsShown() && s_firstShow) {
         s_firstShow = false;
-        Centre(wxBOTH);
+        PlaceOnFirstShow(this);
     }
     event.Skip();
 }

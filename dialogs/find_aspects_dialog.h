@@ -26,8 +26,9 @@ public:
     /// show the same chart and mirror each other's selection.
     void Refill(const uint8_t* restrictedA, const uint8_t* restrictedB, const uint8_t* aspectRestricted,
                 bool linked);
-    /// What the controls choose, after OK. An orb text that holds no finite
-    /// number keeps previous's bound.
+    /// What the controls choose, after OK, which refuses an orb text that
+    /// holds no finite number; should one come here all the same, it keeps
+    /// previous's bound.
     FindAspectsSettings GetSettings(const FindAspectsSettings& previous) const;
     /// The aspect-list mode of the chosen sort: by orb, first or second point.
     AspectListMode GetSortMode() const;

@@ -87,7 +87,7 @@ void CInputRestrictionsDlg::OnShow(wxShowEvent& event)
 {
     if (event.IsShown() && s_firstShow) {
         s_firstShow = false;
-        Centre(wxBOTH);
+        PlaceOnFirstShow(this);
     }
     event.Skip();
 }

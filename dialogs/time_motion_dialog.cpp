@@ -52,13 +52,13 @@ wxBEGIN_EVENT_TABLE(CTimeMotionDlg, wxDialog)
 wxEND_EVENT_TABLE()
 // clang-format on
 
-CTimeMotionDlg::CTimeMotionDlg(wxWindow* parent, wxWindowID id, const wxString& title, bool /*compact*/,
+CTimeMotionDlg::CTimeMotionDlg(wxWindow* parent, wxWindowID id, const wxString& title, bool compact,
                                long style)
 {
     Create(parent, id, title, wxDefaultPosition, wxDefaultSize, style);
 
     m_notebook = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "notebook");
-    m_generalPage = BuildGeneralPage();
+    m_generalPage = BuildGeneralPage(compact);
     m_notebook->AddPage(m_generalPage, _("General"), true);
     const char* const pageNames[] = {"Native", "Partner", "Transit"};
     for (int c = 0; c < 3; ++c) {
@@ -80,7 +80,7 @@ CTimeMotionDlg::CTimeMotionDlg(wxWindow* parent, wxWindowID id, const wxString& 
     Fit();
 }
 
-wxPanel* CTimeMotionDlg::BuildGeneralPage()
+wxPanel* CTimeMotionDlg::BuildGeneralPage(bool compact)
 {
     auto* page = new wxPanel(m_notebook);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -114,7 +114,13 @@ wxPanel* CTimeMotionDlg::BuildGeneralPage()
     const wxString methods[] = {"Time Consistent", "Calendar Consistent"};
     m_stepMethod = new wxRadioBox(page, wxID_ANY, "Step Method", wxDefaultPosition, wxDefaultSize, 2, methods, 1,
                                   wxRA_SPECIFY_COLS);
-    sizer->Add(m_stepMethod, wxSizerFlags().Border(wxALL, 5));
+    // Low displays: the two boxes side by side save the height of one.
+    wxSizer* boxes = sizer;
+    if (compact) {
+        boxes = new wxBoxSizer(wxHORIZONTAL);
+        sizer->Add(boxes);
+    }
+    boxes->Add(m_stepMethod, wxSizerFlags().Border(wxALL, 5));
 
     auto* which = new wxStaticBoxSizer(wxVERTICAL, page, "Which Chart(s)");
     const char* const names[] = {"Native", "Partner", "Transit"};
@@ -124,7 +130,7 @@ wxPanel* CTimeMotionDlg::BuildGeneralPage()
         which->Add(m_whichChart[c], wxSizerFlags().Border(wxALL, 2));
     }
     which->Add(150, 1);
-    sizer->Add(which, wxSizerFlags().Border(wxALL, 5));
+    boxes->Add(which, wxSizerFlags().Border(wxALL, 5));
     sizer->AddSpacer(20);
 
     AddSpeedRows(page, sizer, kCommonRow);
@@ -168,7 +174,7 @@ void CTimeMotionDlg::OnShow(wxShowEvent& event)
 {
     if (event.IsShown() && !m_shownBefore) {
         m_shownBefore = true;
-        CentreOnParent(wxBOTH);
+        PlaceOnFirstShow(this, true);
     }
     event.Skip();
 }
@@ -186,8 +192,17 @@ void CTimeMotionDlg::UpdateControls()
     m_realCount[kCommonRow]->Enable(!separate);
     m_movementUnit[kCommonRow]->Enable(!separate);
     m_realUnit[kCommonRow]->Enable(!separate);
-    m_separateSpeeds->SetLabel(separate ? _("Separate Chart Speeds (see other tabs ----->)")
-                                        : _("Separate Chart Speeds"));
+    const wxString label = separate ? _("Separate Chart Speeds (see other tabs ----->)") : _("Separate Chart Speeds");
+    if (label != m_separateSpeeds->GetLabel()) {
+        // The box keeps the width it was laid out with: give it the new
+        // label's width, and widen the dialog should the page not hold it.
+        m_separateSpeeds->SetLabel(label);
+        m_generalPage->Layout();
+        const wxSize needed = GetSizer()->GetMinSize();
+        const wxSize shown = GetClientSize();
+        if (needed.x > shown.x || needed.y > shown.y)
+            Fit();
+    }
 
     if (!m_unitListsFilled) {
         m_unitListsFilled = true;

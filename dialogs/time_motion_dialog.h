@@ -24,6 +24,7 @@ public:
     static constexpr int kCommonRow = 3;
 
     /// Builds the controls hidden; every step row starts as one hour.
+    /// compact sets "Step Method" beside "Which Chart(s)" for low displays.
     CTimeMotionDlg(wxWindow* parent, wxWindowID id, const wxString& title, bool compact, long style);
 
     /// Brings enabling, the speed box's label and the real-time unit lists
@@ -65,7 +66,7 @@ private:
     void OnSmoothMovement(wxCommandEvent& event);
     void OnPauseAtStep(wxCommandEvent& event);
 
-    wxPanel* BuildGeneralPage();
+    wxPanel* BuildGeneralPage(bool compact);
     wxPanel* BuildChartPage(int chart);
     /// The two speed rows of a page, their controls stored as row `row`.
     void AddSpeedRows(wxWindow* page, wxSizer* sizer, int row);

@@ -30,8 +30,8 @@ wxString ChartInfoTitle(ChartSlot slot)
 
 void OrbivantFrame::CreateChartInfoDialog()
 {
-    m_chartInfoDlg =
-        new CInputDateTimePlaceDlg(this, wxID_ANY, wxGetTranslation("Enter Chart Info"), IsCompactDisplay(550));
+    m_chartInfoDlg = MakeFittingDialog<CInputDateTimePlaceDlg>(this, wxGetTranslation("Enter Chart Info"),
+                                                               IsCompactDisplay(550));
 }
 
 void OrbivantFrame::RunChartInfoDialog(ChartSlot slot)

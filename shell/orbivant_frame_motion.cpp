@@ -17,8 +17,8 @@
 
 void OrbivantFrame::CreateTimeMotion()
 {
-    m_timeMotionDlg = new CTimeMotionDlg(this, wxID_ANY, wxGetTranslation("Time Motion Settings"),
-                                         IsCompactDisplay(550), wxCAPTION | wxSYSTEM_MENU);
+    m_timeMotionDlg = MakeFittingDialog<CTimeMotionDlg>(this, wxGetTranslation("Time Motion Settings"),
+                                                        IsCompactDisplay(550), wxCAPTION | wxSYSTEM_MENU);
     m_anim = std::make_unique<OrbivantAnim>();
 }
 

@@ -14,9 +14,9 @@
 void OrbivantFrame::CreateRestrictionDialogs()
 {
     m_restrictionsDlg =
-        new CInputRestrictionsDlg(this, wxID_ANY, wxGetTranslation("Restrictions"), IsCompactDisplay(550));
-    m_aspectSettingsDlg = new CInputAspectRestrictionsDlg(this, wxID_ANY, wxGetTranslation("Aspect Settings"),
-                                                          IsCompactDisplay(700));
+        MakeFittingDialog<CInputRestrictionsDlg>(this, wxGetTranslation("Restrictions"), IsCompactDisplay(550));
+    m_aspectSettingsDlg = MakeFittingDialog<CInputAspectRestrictionsDlg>(
+        this, wxGetTranslation("Aspect Settings"), IsCompactDisplay(700));
 }
 
 namespace {

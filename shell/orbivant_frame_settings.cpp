@@ -10,7 +10,8 @@
 
 void OrbivantFrame::CreateSettingsDialogs()
 {
-    m_findAspectsDlg = new CFindAspectsDlg(this, wxID_ANY, wxGetTranslation("Find Aspects"), IsCompactDisplay(550));
+    m_findAspectsDlg =
+        MakeFittingDialog<CFindAspectsDlg>(this, wxGetTranslation("Find Aspects"), IsCompactDisplay(550));
     m_calculationSettingsDlg = new CCalculationSettingsDlg(this, wxID_ANY, wxGetTranslation("Calculation Settings"),
                                                            IsCompactDisplay(550));
 }

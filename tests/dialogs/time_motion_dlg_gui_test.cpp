@@ -53,6 +53,10 @@ TEST_F(TimeMotionDialogTest, BoxesRuleTheControlsCancelKeepsStepsOkParsesThem)
 
             Click(dlg->GetSeparateSpeedsBox(), true);
             EXPECT_EQ(dlg->GetSeparateSpeedsBox()->GetLabel(), "Separate Chart Speeds (see other tabs ----->)");
+            // The longer label is shown whole, inside its page.
+            wxCheckBox* separate = dlg->GetSeparateSpeedsBox();
+            EXPECT_GE(separate->GetSize().x, separate->GetBestSize().x);
+            EXPECT_LE(separate->GetRect().GetRight(), separate->GetParent()->GetClientRect().GetRight());
             for (int c = 0; c < 3; ++c)
                 EXPECT_TRUE(dlg->GetChartPage(c)->IsEnabled()) << c;
             EXPECT_FALSE(dlg->GetMovementCountField(common)->IsEnabled());
