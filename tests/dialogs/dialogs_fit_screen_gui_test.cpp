@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include <wx/calctrl.h>
 #include <wx/display.h>
+#include <wx/generic/calctrlg.h>
 #include <wx/notebook.h>
 
 #include "shell/command_ids.h"
@@ -49,7 +51,14 @@ void ExpectControlsWhole(wxWindow* window, const wxRect& client)
             book->SetSelection(chosen);
             continue;
         }
-        const wxRect rect = child->GetScreenRect();
+        wxRect rect = child->GetScreenRect();
+        // The generic calendar puts its month choice and year field above
+        // itself, as its siblings, inside the room its sizer gives it.
+        if (auto* calendar = dynamic_cast<wxGenericCalendarCtrl*>(child)) {
+            for (wxControl* header : {calendar->GetMonthControl(), calendar->GetYearControl()})
+                if (header != nullptr && header->IsShown())
+                    rect.Union(header->GetScreenRect());
+        }
         EXPECT_TRUE(client.Contains(rect)) << Describe(child) << " at " << Describe(rect)
                                            << " outside the client area " << Describe(client);
         const wxSize wanted = child->GetEffectiveMinSize();
