@@ -27,7 +27,9 @@ double ReadLeadingDecimal(const char* text)
 
 double ReadLeadingDecimal(const wxString& text)
 {
-    return ReadLeadingDecimal(text.utf8_str().data());
+    // A number is ASCII: anything else only ends it, and the ASCII form
+    // cannot fail as UTF-8 would on values beyond U+10FFFF.
+    return ReadLeadingDecimal(text.ToAscii().data());
 }
 
 std::string FormatFixed(double value, int decimals)

@@ -13,6 +13,7 @@
 #include <wx/debug.h>
 
 #include "files/coordinate_text.h"
+#include "files/decimal_text.h"
 
 namespace {
 
@@ -391,6 +392,7 @@ TEST(ParseDateInto, ReadsTheFormattersTextsInEachLanguage)
         EXPECT_FALSE(ParseTimeInto(beyond, &hour, &minute, &second));
         EXPECT_FALSE(ParseDateInto(beyond + " 3 2000", &month, &day, &year));
         EXPECT_FALSE(ParseCoordinate(beyond, &angle, 'N', 'S', false));
+        EXPECT_EQ(ReadLeadingDecimal(wxString("2.5") + wxUniChar(0x11034D)), 2.5);
         wxSetAssertHandler(previous);
         EXPECT_EQ(g_asserts, 0);
     }
