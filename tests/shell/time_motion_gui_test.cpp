@@ -40,6 +40,18 @@ protected:
     ChartTimeRecord& Times(int chart) { return frame->GetChartSet().times[chart]; }
     /// A chart's moment in hours of universal time.
     double Hours(int chart) { return GetChartJulianDay(Times(chart)) * 24.0; }
+    /// Presses Ctrl-Down as the user does; the milliseconds until the motion
+    /// stopped (limit when it did not).
+    long StopWithCtrlDown(wxUIActionSimulator& keys, long limit)
+    {
+        wxStopWatch watch;
+        keys.Char(WXK_DOWN, wxMOD_CONTROL);
+        while (Anim()->IsRunning() && watch.Time() < limit) {
+            wxYield();
+            wxMilliSleep(1);
+        }
+        return watch.Time();
+    }
 
     /// Chooses the mode as the dialog's boxes and OK would.
     void Mode(bool smooth, bool separate)
@@ -390,13 +402,7 @@ TEST_F(TimeMotionTest, ShortcutKeysDriveTheMotionWithEveryPointShown)
     const double paintsPerSecond = (frame->GetCanvas()->GetPaintCount() - paints) * 1000.0 / watch.Time();
     EXPECT_GT(Hours(0), start + 1.0);
 
-    watch.Start();
-    keys.Char(WXK_DOWN, wxMOD_CONTROL);
-    while (Anim()->IsRunning() && watch.Time() < 2000) {
-        wxYield();
-        wxMilliSleep(1);
-    }
-    const long stopMs = watch.Time();
+    const long stopMs = StopWithCtrlDown(keys, 2000);
     EXPECT_FALSE(Anim()->IsRunning());
     std::printf("72 fps, every point shown: %.1f wheel paints a second; Ctrl-Down stopped the motion in %ld ms\n",
                 paintsPerSecond, stopMs);
@@ -461,13 +467,7 @@ TEST_F(TimeMotionTest, StepwiseMotionAtOneMillisecondKeepsPaintingAtItsSpeedAndS
     const long running = watch.Time() - started;
     const double paintsPerSecond = (frame->GetCanvas()->GetPaintCount() - paints) * 1000.0 / running;
 
-    watch.Start();
-    keys.Char(WXK_DOWN, wxMOD_CONTROL);
-    while (Anim()->IsRunning() && watch.Time() < 3000) {
-        wxYield();
-        wxMilliSleep(1);
-    }
-    const long stopMs = watch.Time();
+    const long stopMs = StopWithCtrlDown(keys, 3000);
     ASSERT_FALSE(Anim()->IsRunning());
     std::printf("stepwise, 1 ms a step: %.1f wheel paints a second; Ctrl-Down stopped the motion in %ld ms\n",
                 paintsPerSecond, stopMs);
