@@ -217,12 +217,15 @@ void OrbivantAnim::StepCharts(OrbivantFrame* frame, CTimeMotionDlg* dialog, int 
     StepTicked(frame, dialog, direction, 1);
 }
 
+int64_t OrbivantAnim::MillisSinceStepStart() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_stepStart).count();
+}
+
 int64_t OrbivantAnim::TakeDueSteps(int schedule)
 {
     const int64_t period = std::max(1, m_stepPeriod[schedule]);
-    const int64_t elapsed =
-        std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_stepStart).count();
-    const int64_t due = elapsed / period;
+    const int64_t due = MillisSinceStepStart() / period;
     // A stall of more than a second (a stopped process, a debugger) is not
     // made up: the steps beyond a second's worth are let go.
     const int64_t most = std::max<int64_t>(1, 1000 / period);
@@ -235,11 +238,9 @@ int64_t OrbivantAnim::TakeDueSteps(int schedule)
 
 int OrbivantAnim::DelayToNextStep(int schedule) const
 {
-    const int64_t elapsed =
-        std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - m_stepStart).count();
     const int64_t period = std::max(1, m_stepPeriod[schedule]);
     const int64_t next = (m_stepsTaken[schedule] + 1) * period;
-    return static_cast<int>(std::clamp<int64_t>(next - elapsed, 1, period));
+    return static_cast<int>(std::clamp<int64_t>(next - MillisSinceStepStart(), 1, period));
 }
 
 void OrbivantAnim::StepChartsBack(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction)

@@ -73,6 +73,8 @@ private:
     int64_t TakeDueSteps(int schedule);
     /// Milliseconds until that schedule's next step is due, at least 1.
     int DelayToNextStep(int schedule) const;
+    /// Real milliseconds since the stepwise motion started.
+    int64_t MillisSinceStepStart() const;
     /// Called back by the event loop once a redraw's repaint and any other
     /// waiting work are through; it arms the next smooth frame or stepwise
     /// tick. Until then smooth ticks do nothing and no stepwise tick is
