@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/coordinate_text.h"
+#include "platform/local_zone.h"
 
 void DateTimeToChartTime(const wxDateTime& moment, ChartTimeRecord* record)
 {
@@ -21,7 +22,13 @@ void DateTimeToChartTime(const wxDateTime& moment, ChartTimeRecord* record)
 
 bool GuessDaylightSaving(const wxDateTime& date)
 {
-    return date.IsValid() && date.IsDST() != 0;
+    if (!date.IsValid())
+        return false;
+    // Summer time as the rest of the program reads the computer's clock.
+    const wxLongLong millis = date.GetValue();
+    const int64_t seconds = millis.GetValue() / 1000 - (millis.GetValue() % 1000 < 0 ? 1 : 0);
+    platform::ComputerZone zone;
+    return !platform::ReadComputerZone(seconds, &zone) || zone.summer;
 }
 
 TimeZoneRead ReadTimeZoneText(const wxString& text, int32_t* zone)

@@ -51,7 +51,7 @@ struct ChartInfoReadResult {
 void DateTimeToChartTime(const wxDateTime& moment, ChartTimeRecord* record);
 
 /// The "Guess" button's answer for a date: ticked unless the computer's
-/// rules say daylight saving is off, so a date they cannot tell ticks it.
+/// clock says summer time is off, so a date it cannot tell ticks it.
 bool GuessDaylightSaving(const wxDateTime& date);
 
 /// Reads a time zone text: an optional sign and decimal digits only (an

@@ -8,6 +8,8 @@
 
 #include <swephexp.h>
 
+#include "platform/local_zone.h"
+
 namespace {
 
 constexpr double kTropicalYear = 365.24219893;
@@ -31,9 +33,10 @@ double WrapArmc(double armc)
     return armc + 0.0; // no negative zero
 }
 
-// Whether this computer keeps daylight saving at local midnight of a date.
-// Before 1970 its rules are not known, and the clock is left at zone time.
-// The C runtime's 64-bit clock reaches far beyond the ephemeris range, so no
+// Whether this computer keeps summer time at local midnight of a date, read
+// as everywhere else in the program (platform::ReadComputerZone). Before 1970
+// its rules are not known, and the clock is left at zone time. The C
+// runtime's 64-bit clock reaches far beyond the ephemeris range, so no
 // calendar library with a day zero of its own is involved.
 bool IsLocalDaylightSaving(int year, int month, int day)
 {
@@ -44,9 +47,11 @@ bool IsLocalDaylightSaving(int year, int month, int day)
     midnight.tm_mon = month - 1;
     midnight.tm_mday = day;
     midnight.tm_isdst = -1;
-    if (mktime(&midnight) == static_cast<time_t>(-1))
+    const time_t moment = mktime(&midnight);
+    platform::ComputerZone zone;
+    if (moment == static_cast<time_t>(-1) || !platform::ReadComputerZone(moment, &zone))
         return false;
-    return midnight.tm_isdst > 0;
+    return zone.summer;
 }
 
 void SetNullCusps(HouseCuspEntry* cusps)

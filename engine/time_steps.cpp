@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 
 #include "platform/local_zone.h"
@@ -121,42 +122,29 @@ void AddCalendar(const wxDateSpan& span, int direction, Clock* c)
     CivilFromDays(days, &c->year, &c->month, &c->day);
 }
 
-/// The computer's offset from universal time and its daylight-saving answer
-/// at a moment.
-bool ComputerZoneAt(int64_t utcMillis, long* offsetSeconds, int* isDst)
+/// The daylight-saving flag the computer's clock gives a chart of this zone
+/// at a moment: 0 or 1 when the computer's offset there is exactly the zone
+/// plus that flag's hour, with summer time read as everywhere else in the
+/// program; -1 when the computer's clock there is one the chart cannot show
+/// (another zone, or minutes beyond a whole hour).
+int ComputerFlagAt(int32_t timeZone, int64_t utcMillis)
 {
-    return platform::LocalZoneAt(FloorDiv(utcMillis, kMsPerSecond), offsetSeconds, isDst);
+    platform::ComputerZone computer;
+    if (!platform::ReadComputerZone(FloorDiv(utcMillis, kMsPerSecond), &computer))
+        return -1;
+    const int flag = computer.summer ? 1 : 0;
+    return computer.offsetSeconds == (static_cast<long>(timeZone) + flag) * 3600L ? flag : -1;
 }
 
-/// True when the record's zone and daylight-saving flag are what the
-/// computer's rules give at the record's own moment. Only such a chart is
-/// carried on by those rules: a chart whose flag says otherwise (a summer
+/// True when the record's zone and daylight-saving flag are the computer's
+/// clock at the record's own moment. Only such a chart is carried on by the
+/// computer's clock changes: a chart whose flag says otherwise (a summer
 /// chart on a computer without summer time, a July chart saved without the
 /// flag) would see its clock stand still or jump by two hours on a one-hour
 /// step.
 bool AgreesWithComputer(const ChartTimeRecord& record, int64_t utcMillis)
 {
-    long offset = 0;
-    int isDst = 0;
-    if (!ComputerZoneAt(utcMillis, &offset, &isDst))
-        return false;
-    // Only a definite answer counts as summer time.
-    const bool summer = isDst > 0;
-    const long standard = offset - (summer ? 3600 : 0);
-    return standard == static_cast<long>(record.timeZone) * 3600 && summer == (record.dst != 0);
-}
-
-/// Universal time of a clock reading on the computer's local clock.
-int64_t ComputerLocalToUtc(int64_t localMillis)
-{
-    long offset = 0;
-    int isDst = 0;
-    ComputerZoneAt(localMillis, &offset, &isDst);
-    int64_t utc = localMillis - offset * kMsPerSecond;
-    // The offset at the first guess may differ near a change of the clocks.
-    if (ComputerZoneAt(utc, &offset, &isDst))
-        utc = localMillis - offset * kMsPerSecond;
-    return utc;
+    return ComputerFlagAt(record.timeZone, utcMillis) == (record.dst != 0 ? 1 : 0);
 }
 
 int64_t RecordOffsetMillis(const ChartTimeRecord& record)
@@ -368,18 +356,18 @@ bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
     if (std::abs(static_cast<int64_t>(record->timeZone)) > 24 ||
         utcMillis > kMaxMotionSpanMillis || utcMillis < -kMaxMotionSpanMillis)
         return false;
+    // The zone never changes and the clock is always written in the zone
+    // plus the flag's hour, so the record names exactly the given moment.
+    // Only the flag may follow the computer's clock, and only where that
+    // clock is this zone with or without summer time.
     int dst = record->dst;
-    int64_t offset = RecordOffsetMillis(*record);
     int64_t current = 0;
     if (ChartMomentMillis(*record, &current) && AgreesWithComputer(*record, current)) {
-        long seconds = 0;
-        int isDst = 0;
-        ComputerZoneAt(utcMillis, &seconds, &isDst);
-        offset = seconds * kMsPerSecond;
-        // Only a definite answer counts as summer time.
-        dst = isDst > 0 ? 1 : 0;
+        const int flag = ComputerFlagAt(record->timeZone, utcMillis);
+        if (flag >= 0)
+            dst = flag;
     }
-    const Clock clock = MillisToClock(utcMillis + offset);
+    const Clock clock = MillisToClock(utcMillis + (static_cast<int64_t>(record->timeZone) + (dst != 0 ? 1 : 0)) * kMsPerHour);
     if (!YearSupported(clock.year))
         return false;
     record->year = static_cast<int32_t>(clock.year);
@@ -402,35 +390,38 @@ bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* r
     if (!ChartMomentMillis(*record, &moment))
         return false;
     if (step.hasDateSpan) {
-        // The calendar part keeps the clock reading: on the computer's local
-        // clock when the chart follows the computer's rules (so a month from
-        // 10:00 in July is 10:00 in December), else on the chart's own clock.
-        if (AgreesWithComputer(*record, moment)) {
-            long seconds = 0;
-            int isDst = 0;
-            ComputerZoneAt(moment, &seconds, &isDst);
-            Clock clock = MillisToClock(moment + seconds * kMsPerSecond);
-            AddCalendar(step.dateSpan, direction, &clock);
-            if (!YearSupported(clock.year))
-                return false;
-            moment = ComputerLocalToUtc(ClockToMillis(clock));
-        } else {
-            Clock clock = MillisToClock(moment + RecordOffsetMillis(*record));
-            AddCalendar(step.dateSpan, direction, &clock);
-            if (!YearSupported(clock.year))
-                return false;
-            moment = ClockToMillis(clock) - RecordOffsetMillis(*record);
+        // The calendar part keeps the clock reading. A chart that follows
+        // the computer's clock reads the same on it; at the new date that
+        // reading may fall in summer time or not, and where the computer's
+        // clock cannot show it (a skipped hour, another offset) the chart's
+        // own zone and flag name the moment.
+        Clock clock = MillisToClock(moment + RecordOffsetMillis(*record));
+        AddCalendar(step.dateSpan, direction, &clock);
+        if (!YearSupported(clock.year))
+            return false;
+        const int64_t reading = ClockToMillis(clock);
+        const bool follows = AgreesWithComputer(*record, moment);
+        moment = reading - RecordOffsetMillis(*record);
+        if (follows) {
+            // The chart's own flag first: in the hour a change of the clocks
+            // repeats, the reading keeps the flag it had.
+            const int own = record->dst != 0 ? 1 : 0;
+            for (const int flag : {own, 1 - own}) {
+                const int64_t candidate = reading - (static_cast<int64_t>(record->timeZone) + flag) * kMsPerHour;
+                if (ComputerFlagAt(record->timeZone, candidate) == flag) {
+                    moment = candidate;
+                    break;
+                }
+            }
         }
     }
-    bool keepMillis = false;
+    // Every step moves by exactly its length: a fraction of a second the
+    // chart already holds is kept, and one a step adds as well.
     if (step.hasTimeSpan) {
         const int64_t span = step.timeSpan.GetValue().GetValue();
         if (span > kMaxMotionSpanMillis || span < -kMaxMotionSpanMillis)
             return false;
         moment += span * direction;
-        // A step of whole seconds lands on a whole second; one with a part
-        // of a second keeps the milliseconds, or it would never add up.
-        keepMillis = span % kMsPerSecond != 0;
     }
-    return SetChartMoment(moment, record, keepMillis);
+    return SetChartMoment(moment, record, true);
 }

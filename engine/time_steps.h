@@ -87,18 +87,18 @@ bool SmoothOffsetMillis(int64_t elapsed, int64_t step, int64_t real, int directi
 /// year lies outside the supported range.
 bool ChartMomentMillis(const ChartTimeRecord& record, int64_t* utcMillis);
 
-/// Writes a moment into a record. When the record's zone and daylight-saving
-/// flag are what the computer's rules give at the record's present moment,
-/// the clock becomes the computer's local time and the flag follows those
-/// rules; otherwise the zone and flag stay and the clock is written in that
-/// fixed offset. Milliseconds are dropped unless keepMillis. False (record
-/// unchanged) outside the supported years.
+/// Writes a moment into a record, which then names exactly that moment: its
+/// zone stays, and the clock is written in the zone plus the flag's hour.
+/// When the record's zone and flag are the computer's clock at the record's
+/// present moment, the flag follows the computer's summer time at the new
+/// moment, as long as the computer's offset there is the zone plus the
+/// flag's hour; otherwise the flag stays. Milliseconds are dropped unless
+/// keepMillis. False (record unchanged) outside the supported years.
 bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis = false);
 
 /// Moves a chart by a step times direction: the calendar part on the chart's
-/// date with the clock kept (the day clamped to the month's length), then the
-/// clock part as real time. A clock part with a fraction of a second keeps
-/// the milliseconds; otherwise the result is a whole second. False (record
-/// unchanged) for an invalid step or when the result leaves the supported
-/// years.
+/// clock reading, kept (the day clamped to the month's length), then the
+/// clock part as real time. The result keeps the milliseconds, so that every
+/// step moves the chart by exactly its length. False (record unchanged) for
+/// an invalid step or when the result leaves the supported years.
 bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* record);

@@ -94,22 +94,6 @@ void ReadCoordinates(const wxString& value, ChartTimeRecord* time)
 
 } // namespace
 
-LocalNow MakeLocalNow(std::time_t moment)
-{
-    LocalNow now;
-    struct tm local {};
-    if (!localtime_r(&moment, &local))
-        return now;
-    now.year = local.tm_year + 1900;
-    now.month = local.tm_mon + 1;
-    now.day = local.tm_mday;
-    now.hour = local.tm_hour;
-    now.minute = local.tm_min;
-    now.second = std::min(local.tm_sec, 59);
-    now.dst = local.tm_isdst > 0;
-    return now;
-}
-
 ChartHeaderStatus CheckChartFileHeader(const std::string& bytes)
 {
     if (bytes.size() < kMinimumChartFileSize)

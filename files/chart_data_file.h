@@ -10,20 +10,10 @@
 #include <wx/string.h>
 
 #include "engine/chart_set.h"
+#include "files/zone_clock.h"
 
 /// The first line of every chart data file.
 extern const char kChartFileHeaderLine[];
-
-/// The current moment on the computer's clock, as the reader needs it for
-/// "Date: Now" and "Time: Now".
-struct LocalNow {
-    int year = 2000, month = 1, day = 1;
-    int hour = 0, minute = 0, second = 0;
-    bool dst = false; ///< daylight saving is in force now
-};
-
-/// The calendar fields of a moment in the computer's zone.
-LocalNow MakeLocalNow(std::time_t moment);
 
 enum class ChartHeaderStatus {
     Ok,       ///< version up to 1.0

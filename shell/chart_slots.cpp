@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/derived_charts.h"
+#include "files/zone_clock.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ const HomeCity kHomeCities[] = {
     {12, "Auckland, New Zealand", -36, 52, 174, 46, false},
 };
 
-void SetClockFields(ChartTimeRecord& record, const LocalMoment& local)
+void SetClockFields(ChartTimeRecord& record, const LocalNow& local)
 {
     record.year = local.year;
     record.month = local.month;
@@ -176,13 +177,16 @@ void SetStartupDefaults(ChartSet& set, ChartRestrictions& restrictions, ChartSet
     settings.shownB = 0;
     settings.shownC = 1;
 
-    const LocalMoment local = ToLocalMoment(now.time);
+    // The clock of the whole-hour zone, not the computer's own: where the
+    // computer is minutes beyond a whole hour the clock moves by them, so
+    // that the charts hold the computer's moment to the second.
+    const LocalNow local = ZoneClockAt(now.time, now.timeZone, now.dst);
     const HomeCity city = FindHomeCity(now.timeZone);
     for (ChartSlot s = 0; s < kChartSlots; ++s) {
         ChartTimeRecord& record = set.times[s];
         SetClockFields(record, local);
         record.timeZone = now.timeZone;
-        record.dst = local.dst ? 1 : 0;
+        record.dst = now.dst ? 1 : 0;
         // Where the home city keeps no daylight saving the flag is cleared,
         // and the clock put back an hour with it, so the moment stays now.
         if (city.noDst)
@@ -213,13 +217,15 @@ void SetChartToNow(ChartSet& set, ChartSlot slot, const CurrentMoment& now)
     if (slot < 0 || slot >= kChartSlots)
         return;
     ChartTimeRecord& record = set.times[slot];
-    // Shift the moment itself, not the clock fields, so that the date rolls
-    // over midnight and daylight-saving changes come out right.
+    // Summer time as the computer keeps it at the moment whose clock, in the
+    // computer's zone, reads what the slot's zone reads now; the clock is
+    // then written from the moment itself, so the date rolls over midnight
+    // and the slot holds the current moment to the second.
     const std::time_t shifted =
-        now.time + static_cast<std::time_t>(record.timeZone - now.timeZone) * 3600;
-    const LocalMoment local = ToLocalMoment(shifted);
-    SetClockFields(record, local);
-    record.dst = local.dst ? 1 : 0;
+        now.time + (static_cast<std::time_t>(record.timeZone) - now.timeZone) * 3600;
+    const bool dst = MomentAt(shifted).dst;
+    SetClockFields(record, ZoneClockAt(now.time, record.timeZone, dst));
+    record.dst = dst ? 1 : 0;
     record.progressed = slot == kSlotDefault ? 1 : 0;
     set.names[slot].name.clear();
     set.names[slot].isNow = 1;

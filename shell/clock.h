@@ -1,5 +1,5 @@
 // The current moment, through one function that tests can replace, and the
-// computer's zone and calendar fields of a moment.
+// computer's zone at a moment as a chart holds it.
 #pragma once
 
 #include <ctime>
@@ -13,25 +13,16 @@ std::time_t CurrentTime();
 /// Installs a clock; nullptr goes back to the system clock.
 void SetClockFunction(ClockFunction clock);
 
-/// The current moment and the computer's time zone in whole hours east.
+/// A moment with the computer's clock at it, as a chart holds a clock: a
+/// whole-hour zone and a summer-time flag.
 struct CurrentMoment {
     std::time_t time = 0;
-    int timeZone = 0;
+    int timeZone = 0; ///< whole hours east, truncated (+5:30 gives 5), summer time taken out
+    bool dst = false; ///< summer time is in force
 };
 
-/// Local calendar fields of a moment in the computer's zone.
-struct LocalMoment {
-    int year = 2000, month = 1, day = 1;
-    int hour = 0, minute = 0, second = 0;
-    bool dst = false; ///< only a definite "yes" from the C library counts
-};
-
-/// The computer's standard time zone at moment t, whole hours east
-/// (truncated: +5:30 gives 5), daylight saving taken out.
-int ComputerTimeZone(std::time_t t);
+/// Moment t with the computer's zone and summer time at it.
+CurrentMoment MomentAt(std::time_t t);
 
 /// The installed clock's moment with the computer's zone.
 CurrentMoment GetCurrentMoment();
-
-/// Calendar fields of t in the computer's zone.
-LocalMoment ToLocalMoment(std::time_t t);

@@ -2,7 +2,9 @@
 // Info commands: controls filled and the real OK or Cancel pressed.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include <wx/calctrl.h>
@@ -185,26 +187,36 @@ TEST_F(ChartInfoDialogTest, DefaultChartAsksFirstAndOnlyItsRunIsRelabelled)
     EXPECT_NE(frame->GetCanvas()->GetChartSet().names[kSlotDefault].name, "Home");
 
     // Cancelled for the default chart, then the transit chart: the usual
-    // label, the box disabled; "Guess" ticks a date the rules cannot tell.
+    // label, the box disabled; "Guess" reads the computer's summer time.
     set.times[kSlotTransit].progressed = 1;
     driver.Queue([](wxDialog&) { return int(wxID_CANCEL); });
     driver.Queue([](wxDialog& d) {
         EXPECT_EQ(Child<Box>(d, "progressed")->GetLabel(), "Progressed to Transit Date/Time");
         EXPECT_FALSE(Child<Box>(d, "progressed")->IsEnabled());
         EXPECT_TRUE(Child<Box>(d, "progressed")->GetValue());
+        // An Irish computer's data marks winter as daylight saving; the box
+        // says summer time, as the start-up chart does.
         const struct {
-            wxDateTime date;
+            const char* tz;
+            int day;
+            wxDateTime::Month month;
+            int year;
             bool ticked;
-        } guesses[] = {{wxDateTime(1, wxDateTime::Jul, 2026), true},
-                       {wxDateTime(15, wxDateTime::Jan, 2026), false},
-                       {wxDateTime(1, wxDateTime::Jul, 1800), true}};
+        } guesses[] = {{"EST5EDT,M3.2.0,M11.1.0", 1, wxDateTime::Jul, 2026, true},
+                       {"EST5EDT,M3.2.0,M11.1.0", 15, wxDateTime::Jan, 2026, false},
+                       {"Europe/Dublin", 15, wxDateTime::Dec, 2026, false},
+                       {"Europe/Dublin", 1, wxDateTime::Jul, 2026, true}};
         for (const auto& g : guesses) {
-            Child<Calendar>(d, "CalendarCtrl")->SetDate(g.date);
+            setenv("TZ", g.tz, 1);
+            tzset();
+            Child<Calendar>(d, "CalendarCtrl")->SetDate(wxDateTime(g.day, g.month, g.year));
             wxCommandEvent click(wxEVT_BUTTON, 101);
             click.SetEventObject(d.FindWindow(101));
             d.FindWindow(101)->ProcessWindowEvent(click);
-            EXPECT_EQ(Child<Box>(d, "dst")->GetValue(), g.ticked) << g.date.GetYear();
+            EXPECT_EQ(Child<Box>(d, "dst")->GetValue(), g.ticked) << g.tz << " " << g.month;
         }
+        setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+        tzset();
         return int(wxID_CANCEL);
     });
     SendMenu(kCmdChartInfoDefault);

@@ -23,9 +23,10 @@ protected:
     }
 };
 
-TEST_F(ChartInfoValuesTest, DaylightSavingIsStoredOnlyWhenKnownButGuessedUnlessKnownOff)
+TEST_F(ChartInfoValuesTest, DaylightSavingIsStoredOnlyWhenKnownAndGuessedFromTheComputersClock)
 {
-    // Before any daylight-saving rules the library cannot tell (-1).
+    // Before any daylight-saving rules the class library cannot tell (-1);
+    // the computer's clock says there was no summer time then.
     const wxDateTime unknown(1, wxDateTime::Jul, 1800, 12, 0, 0);
     ASSERT_LT(unknown.IsDST(), 0);
     const struct {
@@ -34,7 +35,7 @@ TEST_F(ChartInfoValuesTest, DaylightSavingIsStoredOnlyWhenKnownButGuessedUnlessK
         bool guessed;
     } cases[] = {{wxDateTime(1, wxDateTime::Jul, 2026, 12, 0, 0), 1, true},
                  {wxDateTime(15, wxDateTime::Jan, 2026, 12, 0, 0), 0, false},
-                 {unknown, 0, true}};
+                 {unknown, 0, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.moment.GetYear());
         ChartTimeRecord record;

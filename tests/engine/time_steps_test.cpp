@@ -185,8 +185,8 @@ TEST_F(ChartMomentTest, StepsMoveTheChartsOwnMomentAndKeepTheCalendar)
         // The computer's own zone follows its rules across the change of clocks.
         {"spring forward", Chart(2026, 3, 8, 1, 30, 0, -5, 0), &hour, 1, Chart(2026, 3, 8, 3, 30, 0, -5, 1)},
         {"fall back", Chart(2026, 11, 1, 1, 30, 0, -5, 1), &hour, 1, Chart(2026, 11, 1, 1, 30, 0, -5, 0)},
-        // The fraction of a second goes with the first step.
-        {"fraction", Chart(2026, 1, 10, 10, 20, 30.75, -5, 0), &hour, 1, Chart(2026, 1, 10, 11, 20, 30, -5, 0)},
+        // The fraction of a second stays: a step moves by exactly its length.
+        {"fraction", Chart(2026, 1, 10, 10, 20, 30.75, -5, 0), &hour, 1, Chart(2026, 1, 10, 11, 20, 30.75, -5, 0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

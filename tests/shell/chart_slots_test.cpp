@@ -195,8 +195,10 @@ TEST(ChartSlots, StartupDefaultsByComputerZone)
     const Case cases[] = {
         {"EST5EDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -5, 1, "New York, NY", 40, 43, -74, 0, 12, 30},
         {"EST5EDT,M3.2.0,M11.1.0", Utc(2026, 12, 1, 16, 30), -5, 0, "New York, NY", 40, 43, -74, 0, 11, 30},
-        {"IST-5:30", Utc(2026, 7, 1, 16, 30), 5, 0, "", 30, 0, 75, 0, 22, 0},
-        {"NST3:30NDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -3, 1, "Sao Paulo, Brazil", -23, 32, -46, 38, 14, 0},
+        // Zones with minutes keep the whole hours; the clock moves by the
+        // minutes, so the chart holds the moment itself.
+        {"IST-5:30", Utc(2026, 7, 1, 16, 30), 5, 0, "", 30, 0, 75, 0, 21, 30},
+        {"NST3:30NDT,M3.2.0,M11.1.0", Utc(2026, 7, 1, 16, 30), -3, 1, "Sao Paulo, Brazil", -23, 32, -46, 38, 14, 30},
         {"HST10", Utc(2026, 7, 1, 16, 30), -10, 0, "Honolulu, HI", 21, 18, -157, 52, 6, 30},
         // A -10 zone that keeps summer time: the flag is forced off for
         // Honolulu, and the clock must lose the hour with it.
@@ -211,7 +213,7 @@ TEST(ChartSlots, StartupDefaultsByComputerZone)
     };
     for (const Case& c : cases) {
         ZoneScope zone(c.tz);
-        CurrentMoment now{c.when, ComputerTimeZone(c.when)};
+        const CurrentMoment now = MomentAt(c.when);
         EXPECT_EQ(now.timeZone, c.zone) << c.tz;
         ChartSet set;
         ChartRestrictions restrictions;
@@ -277,7 +279,7 @@ TEST(ChartSlots, ChartForNowShiftsTheMoment)
         set.names[c.slot].name = "Someone";
         set.names[c.slot].place = "Somewhere";
         const ChartTimeRecord before = set.times[c.slot];
-        SetChartToNow(set, c.slot, CurrentMoment{c.when, ComputerTimeZone(c.when)});
+        SetChartToNow(set, c.slot, MomentAt(c.when));
         const ChartTimeRecord& t = set.times[c.slot];
         EXPECT_EQ(t.year, c.year) << c.what;
         EXPECT_EQ(t.month, c.month) << c.what;
