@@ -207,6 +207,33 @@ TEST_F(ChartMomentTest, StepsMoveTheChartsOwnMomentAndKeepTheCalendar)
     }
 }
 
+// Catches a step that drops the fraction of a second a chart holds: after a
+// half-second step a one-second step moved it half a second, or 1.5 back.
+TEST_F(ChartMomentTest, EveryStepMovesByExactlyItsLength)
+{
+    const TimeMotionStep half = MakeStep(0.5, "Seconds", true, true);
+    const TimeMotionStep second = MakeStep(1, "Seconds", true, true);
+    const TimeMotionStep day = MakeStep(1, "Days", true, true);
+    const struct {
+        const TimeMotionStep* step;
+        int direction;
+        int64_t movedMillis; // from the start, after this step
+    } steps[] = {{&half, 1, 500}, {&second, 1, 1500}, {&second, -1, 500}, {&day, 1, 86400500},
+                 {&second, -1, 86399500}, {&half, 1, 86400000}};
+    ChartTimeRecord r = Chart(2026, 1, 10, 10, 0, 0, -5, 0);
+    int64_t start = 0;
+    ASSERT_TRUE(ChartMomentMillis(r, &start));
+    for (const auto& s : steps) {
+        ASSERT_TRUE(StepChartTime(*s.step, s.direction, &r));
+        int64_t moment = 0;
+        ASSERT_TRUE(ChartMomentMillis(r, &moment));
+        EXPECT_EQ(moment - start, s.movedMillis);
+    }
+    EXPECT_EQ(r.day, 11);
+    EXPECT_EQ(r.hour, 10);
+    EXPECT_EQ(r.second, 0.0);
+}
+
 TEST_F(ChartMomentTest, MomentsBeyondTheSupportedYearsAreRefusedUnchanged)
 {
     const ChartTimeRecord last = Chart(kLastMotionYear, 12, 31, 23, 0, 0, 9, 0);

@@ -167,6 +167,17 @@ TEST_F(TimeMotionTest, SingleStepsMoveTheClockByTheStepInEveryZone)
          31 * 86400},
         {"spring forward", newYork, At(2026, 3, 8, 1, -5, 0, 30), "1", "Hours", 1, 3, 30, 0, 1, 3600},
         {"fall back", newYork, At(2026, 11, 1, 1, -5, 1, 30), "1", "Hours", 1, 1, 30, 0, 0, 3600},
+        // Where the computer's clock after the change is no whole-hour clock
+        // of the chart's zone with or without summer time, the chart keeps
+        // its own zone and flag: the moment still moves by the step.
+        {"Irish winter chart into summer time", "Europe/Dublin", At(2026, 3, 29, 0, 0, 0, 30), "1", "Hours", 1, 2,
+         30, 0, 1, 3600},
+        {"Lord Howe's half hour of summer time ending", "Australia/Lord_Howe", At(2026, 4, 5, 1, 10, 1, 30), "1",
+         "Hours", 1, 2, 30, 0, 1, 3600},
+        {"London's standard time of 1971 ending", "Europe/London", At(1971, 10, 31, 2, 1, 0), "1", "Hours", 1, 3, 0,
+         0, 0, 3600},
+        {"London's double summer time of 1941", "Europe/London", At(1941, 5, 4, 1, 0, 1, 30), "1", "Hours", 1, 2,
+         30, 0, 1, 3600},
         {"half seconds forward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", 4, 10, 0, 2, 0, 2},
         {"half seconds backward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", -4, 9, 59, 58, 0, -2},
         {"hundredths add up", newYork, At(2026, 1, 10, 10, -5, 0), "0.01", "Seconds", 150, 10, 0, 1.5, 0, 1.5},

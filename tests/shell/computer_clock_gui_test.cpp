@@ -1,0 +1,128 @@
+// Charts set to now by the real frame, on computers in many time zones: each
+// must hold the computer's moment to the second, with the zone and summer
+// time a wall clock there shows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+#include <wx/filefn.h>
+
+#include "engine/angles.h"
+#include "files/default_files.h"
+#include "shell/clock.h"
+#include "shell/command_ids.h"
+#include "tests/gui/frame_fixture.h"
+#include "tests/gui/gui_test_support.h"
+
+using ov_test::FrameTest;
+
+namespace {
+
+std::time_t g_now = 0;
+std::time_t CaseClock() { return g_now; }
+
+std::time_t Utc(int year, int month, int day, int hour, int minute)
+{
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    return timegm(&t);
+}
+
+/// Seconds between a chart's moment and t.
+double SecondsFrom(const ChartTimeRecord& record, std::time_t t)
+{
+    return (GetChartJulianDay(record) - (2440587.5 + t / 86400.0)) * 86400.0;
+}
+
+void Send(OrbivantFrame* frame, int id)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(frame);
+    frame->ProcessWindowEvent(event);
+}
+
+// Catches charts for now that are minutes or hours away from now: a clock
+// minutes beyond a whole-hour zone (India, Nepal, Newfoundland, South
+// Australia, Iran) kept beside the truncated zone, and the Irish and
+// Moroccan winter clocks, which the time zone data marks as summer time,
+// turned into the zone an hour west with summer time.
+TEST_F(FrameTest, ChartsForNowHoldTheComputersMomentInEveryZone)
+{
+    const std::time_t june = Utc(2026, 6, 15, 14, 30), december = Utc(2026, 12, 15, 14, 30);
+    const struct {
+        const char* tz;
+        std::time_t now;
+        int zone, dst, hour, minute; // the start-up charts
+        const char* place;
+    } cases[] = {
+        {"Asia/Kolkata", june, 5, 0, 19, 30, ""},
+        {"Asia/Kathmandu", june, 5, 0, 19, 30, ""},
+        {"Asia/Tehran", june, 3, 0, 17, 30, "Moscow, Russia"},
+        {"America/St_Johns", june, -3, 1, 12, 30, "Sao Paulo, Brazil"},
+        {"America/St_Johns", december, -3, 0, 11, 30, "Sao Paulo, Brazil"},
+        // Tokyo's row keeps no summer time: the flag goes with its hour.
+        {"Australia/Adelaide", june, 9, 0, 23, 30, "Tokyo, Japan"},
+        {"Australia/Adelaide", december, 9, 0, 23, 30, "Tokyo, Japan"},
+        {"Europe/Dublin", december, 0, 0, 14, 30, "London, England"},
+        {"Europe/Dublin", june, 0, 1, 15, 30, "London, England"},
+        {"Africa/Casablanca", Utc(2026, 2, 25, 14, 30), 0, 0, 14, 30, "London, England"},
+        {"Africa/Casablanca", june, 0, 1, 15, 30, "London, England"},
+    };
+    const wxString defaultChart = GetDefaultChartPath(frame->GetProgramFolder());
+    SetClockFunction(CaseClock);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tz + std::string(c.now == december ? " in December" : ""));
+        setenv("TZ", c.tz, 1);
+        tzset();
+        g_now = c.now;
+
+        // Start-up without a default chart: every slot at now in the home
+        // city of the computer's zone; the default chart is written as "Now".
+        wxRemoveFile(defaultChart);
+        auto* first = new OrbivantFrame("first", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+        for (ChartSlot slot = 0; slot < kChartSlots; ++slot) {
+            const ChartTimeRecord& t = first->GetChartSet().times[slot];
+            if (slot == kSlotNative || slot == kSlotPartner || slot == kSlotTransit || slot == kSlotDefault) {
+                EXPECT_EQ(t.timeZone, c.zone) << slot;
+                EXPECT_EQ(t.dst, c.dst) << slot;
+                EXPECT_EQ(t.hour, c.hour) << slot;
+                EXPECT_EQ(t.minute, c.minute) << slot;
+                EXPECT_EQ(first->GetChartSet().names[slot].place, c.place) << slot;
+            }
+            EXPECT_NEAR(SecondsFrom(t, c.now), 0.0, 1e-3) << slot;
+        }
+
+        // Chart for Now on each slot, the partner in a zone of its own.
+        first->GetChartSet().times[kSlotPartner].timeZone = 1;
+        questions.QueueAnswer(wxID_YES);
+        for (int command : {kCmdChartForNowNative, kCmdChartForNowPartner, kCmdChartForNowTransit,
+                            kCmdChartForNowDefault})
+            Send(first, command);
+        for (ChartSlot slot = 0; slot < kChartSlots; ++slot)
+            EXPECT_NEAR(SecondsFrom(first->GetChartSet().times[slot], c.now), 0.0, 1e-3) << slot;
+        EXPECT_EQ(first->GetChartSet().times[kSlotPartner].timeZone, 1);
+        first->Destroy();
+        ov_test::PumpEvents(10);
+
+        // The next start reads the "Now" default chart into every slot.
+        g_now += 3 * 3600 + 7 * 60 + 11;
+        auto* second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+        for (ChartSlot slot = 0; slot < kChartSlots; ++slot) {
+            const ChartTimeRecord& t = second->GetChartSet().times[slot];
+            EXPECT_EQ(t.timeZone, c.zone) << slot;
+            EXPECT_NEAR(SecondsFrom(t, g_now), 0.0, 1e-3) << slot;
+        }
+        second->Destroy();
+        ov_test::PumpEvents(10);
+    }
+    setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+    tzset();
+}
+
+} // namespace
