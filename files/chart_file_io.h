@@ -21,6 +21,12 @@ enum : ConfigSection {
     kConfigAll = 0x80000000u
 };
 
+/// What a chart read does with a file of a newer format version.
+enum class NewerChartFile {
+    Ask,   ///< asks the user whether to try it anyway
+    Accept ///< reads it without asking (the user already said yes to this file)
+};
+
 class CChartFileIO {
 public:
     // Chart data files. Failures are told through the host's messages; the
@@ -31,7 +37,8 @@ public:
     bool CheckChartHeader(ChartFileHost* host, const wxString& path, bool showMessages) const;
     /// Reads a chart data file (or an Astrolog file) into the slot and
     /// updates the display; true when the file was read.
-    bool LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
+    bool LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path,
+                       NewerChartFile newer = NewerChartFile::Ask) const;
     /// Writes the slot; true when the whole file was written.
     bool SaveChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
 

@@ -40,7 +40,8 @@ bool ReadBytes(ChartFileHost* host, bool showMessages, const wxString& path, con
     return false;
 }
 
-bool CheckChartBytes(ChartFileHost* host, bool showMessages, const std::string& bytes)
+bool CheckChartBytes(ChartFileHost* host, bool showMessages, const std::string& bytes,
+                     NewerChartFile newer = NewerChartFile::Ask)
 {
     switch (CheckChartFileHeader(bytes)) {
     case ChartHeaderStatus::Ok:
@@ -52,6 +53,8 @@ bool CheckChartBytes(ChartFileHost* host, bool showMessages, const std::string& 
         TellHeaderFailure(host, showMessages, kInvalidChartFile);
         return false;
     case ChartHeaderStatus::TooNew:
+        if (newer == NewerChartFile::Accept)
+            return true;
         return showMessages && host &&
                host->AskYesNo("Too new a version of chart data file for this version of the program.  "
                               "Try opening anyway?",
@@ -131,7 +134,8 @@ bool CChartFileIO::CheckChartHeader(ChartFileHost* host, const wxString& path, b
            CheckChartBytes(host, showMessages, bytes);
 }
 
-bool CChartFileIO::LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const
+bool CChartFileIO::LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path,
+                                 NewerChartFile newer) const
 {
     if (!IsUserSlot(slot))
         return false;
@@ -143,7 +147,7 @@ bool CChartFileIO::LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxSt
     // An Astrolog file opened as a chart file is imported without a word.
     if (CheckAstrologFileHeader(bytes) == AstrologHeaderStatus::Ok)
         return ImportAstrologBytes(host, slot, bytes);
-    if (!CheckChartBytes(&host, true, bytes))
+    if (!CheckChartBytes(&host, true, bytes, newer))
         return false;
 
     ChartSet& set = host.GetChartSet();

@@ -80,25 +80,47 @@ bool WriteAll(int fd, const char* data, size_t size)
     return true;
 }
 
+/// Links the system follows in one path before it gives up with ELOOP: 40
+/// on Linux (open, stat and realpath alike); the C library names no limit.
+constexpr int kMaxLinkHops = 40;
+
 /// The path that a chain of symbolic links ends at (the path itself when it
-/// is no link); a link to a file not yet made gives that file's path.
-std::string FollowLinks(std::string path)
+/// is no link); a link to a file not yet made gives that file's path. False,
+/// with errno set, when the system would not follow the chain itself: a loop,
+/// or more links than it follows. Replacing whatever link the walk stopped at
+/// would turn that link into a plain file and leave the real file as it was.
+bool FollowLinks(std::string path, std::string* end)
 {
-    for (int hop = 0; hop < 40; ++hop) { // the system's own limit for a chain
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return path;
+    // The system's own verdict first: it counts the links of the folders on
+    // the way too. A link to a missing file passes (ENOENT); that file is
+    // made.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 && errno == ELOOP)
+        return false;
+    for (int hop = 0;; ++hop) {
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            *end = path;
+            return true;
+        }
+        if (hop == kMaxLinkHops) { // the chain grew since the check above
+            errno = ELOOP;
+            return false;
+        }
         std::string link(PATH_MAX, '\0');
         const ssize_t n = ::readlink(path.c_str(), &link[0], link.size());
-        if (n <= 0 || static_cast<size_t>(n) >= link.size())
-            return path;
+        if (n < 0)
+            return false;
+        if (n == 0 || static_cast<size_t>(n) >= link.size()) {
+            errno = n == 0 ? ENOENT : ENAMETOOLONG;
+            return false;
+        }
         link.resize(static_cast<size_t>(n));
+        // A relative target is relative to the link's folder.
         const size_t slash = path.rfind('/');
         if (link[0] != '/' && slash != std::string::npos)
             link.insert(0, path, 0, slash + 1);
         path = link;
     }
-    return path;
 }
 
 /// The mkstemp pattern for a file beside the target: ".NAME.XXXXXX", with
@@ -205,7 +227,11 @@ FileWriteResult ReplaceFileContents(const wxString& path, const std::string& tex
     error = 0;
     // Through a symbolic link the file it points to is replaced; renaming
     // over the link itself would turn it into a plain file.
-    const std::string target = FollowLinks(LocalPath(path));
+    std::string target;
+    if (!FollowLinks(LocalPath(path), &target)) {
+        error = errno;
+        return FileWriteResult::CannotCreate;
+    }
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     // A target that exists but may not be written is refused, as it would be

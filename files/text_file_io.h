@@ -33,7 +33,8 @@ wxString SingleLine(const wxString& text);
 enum class FileWriteResult {
     Ok,
     CannotReplace, ///< the target exists and may not be written
-    CannotCreate,  ///< no temporary file could be made beside the target
+    CannotCreate,  ///< no temporary file could be made beside the target, or the
+                   ///< path's symbolic links lead to no file (a loop, too long a chain)
     WriteFailed,   ///< a write or the flush failed
     RenameFailed   ///< the whole file was written but could not take the target's place
 };
@@ -44,7 +45,8 @@ enum class FileWriteResult {
 /// receives the temporary file's path (for a message about the rename);
 /// systemError the failure's errno (0 on success). A replaced file keeps its
 /// permission bits; through a symbolic link the file it points to is
-/// replaced and the link stays.
+/// replaced and the link stays. A path whose links the system would not
+/// follow (ELOOP) is refused and nothing changes.
 FileWriteResult ReplaceFileContents(const wxString& path, const std::string& text,
                                     wxString* tempPath = nullptr, int* systemError = nullptr);
 

@@ -2,6 +2,7 @@
 // tells the user, and that a failed write keeps the old file.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 
 #include <wx/arrstr.h>
@@ -69,6 +71,26 @@ std::string ReadAll(const std::string& path)
 void WriteAll(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+/// The number of names in a folder.
+size_t EntryCount(const std::string& folder)
+{
+    size_t count = 0;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (readdir(d) != nullptr)
+            ++count;
+        closedir(d);
+    }
+    return count;
+}
+
+/// Where a symbolic link points; empty when the path is no link.
+std::string LinkTarget(const std::string& path)
+{
+    char target[4096];
+    const ssize_t n = readlink(path.c_str(), target, sizeof target);
+    return n > 0 ? std::string(target, static_cast<size_t>(n)) : std::string();
 }
 
 class ChartFileIOTest : public testing::Test {
@@ -315,6 +337,80 @@ TEST_F(ChartFileIOTest, SavesKeepPermissionsLinksAndLongNames)
     EXPECT_EQ(std::system(("test $(ls -A '" + dir + "' | wc -l) -eq 7 && test $(ls -A '" + real +
                            "' | wc -l) -eq 2").c_str()),
               0);
+    umask(oldMask);
+}
+
+TEST_F(ChartFileIOTest, SavesThroughLinkLoopsAreRefusedAndLinkChainsReachTheirFile)
+{
+    // A chain of links NAME<count> -> ... -> NAME1 -> end, in turns in sub
+    // and in dir with targets relative to each link's folder; the link to
+    // save through comes first.
+    const std::string sub = dir + "/sub";
+    ASSERT_EQ(mkdir(sub.c_str(), 0755), 0);
+    const auto chain = [&](const std::string& name, int count, const std::string& end) {
+        std::vector<std::string> links;
+        for (int i = 1; i <= count; ++i) {
+            const bool inSub = i % 2 == 1;
+            const std::string path = (inSub ? sub : dir) + "/" + name + std::to_string(i) + ".ovs";
+            const std::string target = i == 1 ? end : (inSub ? "../" : "sub/") + name + std::to_string(i - 1) + ".ovs";
+            EXPECT_EQ(symlink(target.c_str(), path.c_str()), 0) << path;
+            links.insert(links.begin(), path);
+        }
+        return links;
+    };
+    const std::string loopA = dir + "/a.ovs", loopB = dir + "/b.ovs", self = dir + "/self.ovs";
+    ASSERT_EQ(symlink("b.ovs", loopA.c_str()), 0);
+    ASSERT_EQ(symlink("a.ovs", loopB.c_str()), 0);
+    ASSERT_EQ(symlink("self.ovs", self.c_str()), 0);
+    struct Case {
+        std::vector<std::string> links;
+        std::string end; // the file at the chain's end; empty for a loop
+        bool endExists;
+        bool saved;
+    };
+    std::vector<Case> cases;
+    cases.push_back({{loopA, loopB}, "", false, false});
+    cases.push_back({{self}, "", false, false});
+    // The system follows 40 links in one path: a save through more used to
+    // turn the link it stopped at into a plain file, the real file untouched.
+    for (const int count : {10, 40, 45}) {
+        const std::string end = dir + "/end" + std::to_string(count) + ".ovs";
+        WriteAll(end, "old");
+        chmod(end.c_str(), 0640);
+        cases.push_back({chain("c" + std::to_string(count) + "_", count, end), end, true, count <= 40});
+    }
+    // A chain to a file not made yet makes that file, unless it is too long.
+    cases.push_back({chain("m", 3, dir + "/made.ovs"), dir + "/made.ovs", false, true});
+    cases.push_back({chain("n", 45, dir + "/never.ovs"), dir + "/never.ovs", false, false});
+
+    const mode_t oldMask = umask(022);
+    for (const Case& c : cases) {
+        const std::string& path = c.links.front();
+        std::map<std::string, std::string> targets;
+        for (const std::string& link : c.links)
+            targets[link] = LinkTarget(link);
+        const size_t before = EntryCount(dir) + EntryCount(sub);
+        RecordingHost host;
+        host.charts = sample;
+        EXPECT_EQ(files.SaveChartFile(host, 0, path), c.saved) << path;
+        for (const std::string& link : c.links)
+            EXPECT_EQ(LinkTarget(link), targets[link]) << link << " saved through " << path;
+        struct stat st {};
+        if (c.saved) {
+            EXPECT_TRUE(host.messages.empty()) << path;
+            EXPECT_EQ(ReadAll(c.end), chartText) << path;
+            EXPECT_EQ(stat(c.end.c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, c.endExists ? 0640u : 0644u) << path;
+        } else {
+            EXPECT_EQ(wxJoin(wxArrayString(host.messages.size(), host.messages.data()), '|'),
+                      "Error creating file " + path + "\nToo many levels of symbolic links");
+            if (c.endExists) {
+                EXPECT_EQ(ReadAll(c.end), "old") << path;
+            }
+        }
+        // No temporary file is left behind; only a file made at a chain's end is new.
+        EXPECT_EQ(EntryCount(dir) + EntryCount(sub), before + (c.saved && !c.endExists)) << path;
+    }
     umask(oldMask);
 }
 

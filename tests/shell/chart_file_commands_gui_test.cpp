@@ -294,6 +294,42 @@ TEST_F(ChartFileCommandsTest, StartUpReadsTheDefaultChartIntoEverySlot)
     ov_test::PumpEvents(20);
 }
 
+TEST_F(ChartFileCommandsTest, StartUpTellsOfADefaultChartItRefusesOnce)
+{
+    // The default chart is read into all eight slots: a file the reader
+    // refused was told of eight times at every start, and a newer version
+    // asked about eight times, with No meaning eight questions.
+    std::string newer = FormatChartFile(MakeChart(-500, 7, 10), {"Last run", "Sydney", 0}, false);
+    newer.replace(newer.find("Version: 1.0"), 12, "Version: 2.0");
+    const wxString tooNew = "Too new a version of chart data file for this version of the program.  Try opening anyway?";
+    const struct {
+        std::string file;
+        int answer;
+        wxString shown;
+        bool read;
+    } cases[] = {
+        {"spoilt, and long enough to be looked at: no product name here", wxID_OK, "Invalid Chart Data File", false},
+        {"spoilt", wxID_OK, "Too small of a file", false},
+        {newer, wxID_NO, tooNew, false},
+        {newer, wxID_YES, tooNew, true}, // and the file goes into every slot
+    };
+    for (const auto& c : cases) {
+        WriteAll(defaultChart, c.file);
+        questions.Forget();
+        questions.QueueAnswer(c.answer);
+        auto* second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+        EXPECT_EQ(questions.Shown().size(), 1u) << c.shown;
+        if (!questions.Shown().empty()) {
+            EXPECT_EQ(questions.Shown()[0].message, c.shown);
+        }
+        for (ChartSlot slot = 0; slot < kChartSlots; ++slot) {
+            EXPECT_EQ(second->GetChartSet().times[slot].year, c.read ? -500 : 2026) << c.shown << ", slot " << slot;
+        }
+        second->Destroy();
+        ov_test::PumpEvents(20);
+    }
+}
+
 // The time it prints is a measurement, not a pass mark: a loaded machine or a
 // sanitizer build would make a limit fail for nothing.
 TEST_F(ChartFileCommandsTest, StartUpWithTheDefaultFilesPaintsTheDefaultChart)
