@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include <wx/string.h>
 
@@ -21,8 +22,9 @@ enum : ConfigSection {
     kConfigAll = 0x80000000u
 };
 
-/// What a chart read does with a file of a newer format version.
-enum class NewerChartFile {
+/// What a chart or configuration read does with a file of a newer format
+/// version.
+enum class NewerFileVersion {
     Ask,   ///< asks the user whether to try it anyway
     Accept ///< reads it without asking (the user already said yes to this file)
 };
@@ -38,7 +40,7 @@ public:
     /// Reads a chart data file (or an Astrolog file) into the slot and
     /// updates the display; true when the file was read.
     bool LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path,
-                       NewerChartFile newer = NewerChartFile::Ask) const;
+                       NewerFileVersion newer = NewerFileVersion::Ask) const;
     /// Writes the slot; true when the whole file was written.
     bool SaveChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path) const;
 
@@ -54,8 +56,17 @@ public:
 
     // Configuration files.
     bool CheckConfigurationHeader(ChartFileHost* host, const wxString& path, bool showMessages) const;
-    void LoadConfiguration(ChartFileHost& host, ChartSlot slot, const wxString& path,
-                           ConfigSection sections) const;
+    /// Reads a configuration file into the slot and updates the display;
+    /// true when the file was read.
+    bool LoadConfiguration(ChartFileHost& host, ChartSlot slot, const wxString& path, ConfigSection sections,
+                           NewerFileVersion newer = NewerFileVersion::Ask) const;
     void SaveConfiguration(ChartFileHost& host, ChartSlot slot, const wxString& path,
                            ConfigSection sections, bool replace) const;
 };
+
+/// Reads one file into every slot in order, read(slot, newer) reading it
+/// into one. A file refused for one slot would be refused for all, the same
+/// message each time, so the reading stops there; a newer version the user
+/// accepted is not asked about again.
+void ReadIntoEverySlot(const std::function<bool(ChartSlot, NewerFileVersion)>& read);
+

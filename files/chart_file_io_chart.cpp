@@ -41,7 +41,7 @@ bool ReadBytes(ChartFileHost* host, bool showMessages, const wxString& path, con
 }
 
 bool CheckChartBytes(ChartFileHost* host, bool showMessages, const std::string& bytes,
-                     NewerChartFile newer = NewerChartFile::Ask)
+                     NewerFileVersion newer = NewerFileVersion::Ask)
 {
     switch (CheckChartFileHeader(bytes)) {
     case ChartHeaderStatus::Ok:
@@ -53,7 +53,7 @@ bool CheckChartBytes(ChartFileHost* host, bool showMessages, const std::string& 
         TellHeaderFailure(host, showMessages, kInvalidChartFile);
         return false;
     case ChartHeaderStatus::TooNew:
-        if (newer == NewerChartFile::Accept)
+        if (newer == NewerFileVersion::Accept)
             return true;
         return showMessages && host &&
                host->AskYesNo("Too new a version of chart data file for this version of the program.  "
@@ -135,7 +135,7 @@ bool CChartFileIO::CheckChartHeader(ChartFileHost* host, const wxString& path, b
 }
 
 bool CChartFileIO::LoadChartFile(ChartFileHost& host, ChartSlot slot, const wxString& path,
-                                 NewerChartFile newer) const
+                                 NewerFileVersion newer) const
 {
     if (!IsUserSlot(slot))
         return false;
@@ -198,4 +198,14 @@ bool CChartFileIO::ExportAstrolog(ChartFileHost& host, ChartSlot slot, const wxS
         return false;
     const ChartSet& set = host.GetChartSet();
     return WriteFile(host, path, FormatAstrologFile(set.times[slot], set.names[slot]));
+}
+
+void ReadIntoEverySlot(const std::function<bool(ChartSlot, NewerFileVersion)>& read)
+{
+    NewerFileVersion newer = NewerFileVersion::Ask;
+    for (ChartSlot slot = 0; slot < kChartSlots; ++slot) {
+        if (!read(slot, newer))
+            return;
+        newer = NewerFileVersion::Accept;
+    }
 }

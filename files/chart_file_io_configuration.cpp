@@ -21,7 +21,8 @@ void Report(ChartFileHost* host, bool show, const wxString& text)
 }
 
 /// Reads the file and checks its header; the bytes are kept for the reader.
-bool ReadCheckedConfiguration(ChartFileHost* host, const wxString& path, bool showMessages, std::string* bytes)
+bool ReadCheckedConfiguration(ChartFileHost* host, const wxString& path, bool showMessages, std::string* bytes,
+                              NewerFileVersion newer = NewerFileVersion::Ask)
 {
     if (ReadFileBytes(path, bytes) != FileReadResult::Ok) {
         Report(host, showMessages, "Error opening file!");
@@ -37,6 +38,8 @@ bool ReadCheckedConfiguration(ChartFileHost* host, const wxString& path, bool sh
         Report(host, showMessages, "Invalid Configuration File");
         return false;
     case ConfigHeaderStatus::TooNew:
+        if (newer == NewerFileVersion::Accept)
+            return true;
         return showMessages && host &&
                host->AskYesNo("Too new a version of configuration file for this version of the program.  "
                               "Try opening anyway?",
@@ -73,12 +76,12 @@ bool CChartFileIO::CheckConfigurationHeader(ChartFileHost* host, const wxString&
     return ReadCheckedConfiguration(host, path, showMessages, &bytes);
 }
 
-void CChartFileIO::LoadConfiguration(ChartFileHost& host, ChartSlot slot, const wxString& path,
-                                     ConfigSection sections) const
+bool CChartFileIO::LoadConfiguration(ChartFileHost& host, ChartSlot slot, const wxString& path,
+                                     ConfigSection sections, NewerFileVersion newer) const
 {
     std::string bytes;
-    if (!ValidSlot(slot) || !ReadCheckedConfiguration(&host, path, true, &bytes))
-        return;
+    if (!ValidSlot(slot) || !ReadCheckedConfiguration(&host, path, true, &bytes, newer))
+        return false;
 
     ConfigurationRecord record = RecordFromHost(host, slot);
     const ConfigurationKeysRead read = ReadConfigurationText(bytes, sections, &record);
@@ -103,6 +106,7 @@ void CChartFileIO::LoadConfiguration(ChartFileHost& host, ChartSlot slot, const 
     host.SetTimeMotionOptions(record.timeMotion);
     if (host.IsTimeMotionRunning())
         host.RestartTimeMotion();
+    return true;
 }
 
 void CChartFileIO::SaveConfiguration(ChartFileHost& host, ChartSlot slot, const wxString& path,

@@ -19,8 +19,9 @@ void OrbivantFrame::ReadDefaultConfigurationFile()
 {
     const wxString path = GetDefaultConfigurationPath(m_programFolder);
     if (wxFileExists(path)) {
-        for (ChartSlot slot = 0; slot < kChartSlots; ++slot)
-            m_fileIO->LoadConfiguration(*this, slot, path, kConfigAll);
+        ReadIntoEverySlot([&](ChartSlot slot, NewerFileVersion newer) {
+            return m_fileIO->LoadConfiguration(*this, slot, path, kConfigAll, newer);
+        });
     } else {
         m_fileIO->SaveConfiguration(*this, kSlotNative, path, kConfigAll, false);
     }

@@ -125,15 +125,9 @@ void OrbivantFrame::ReadDefaultFiles()
     ReadDefaultConfigurationFile();
     const wxString chartPath = GetDefaultChartPath(m_programFolder);
     if (wxFileExists(chartPath)) {
-        // Every slot reads the same file. Once it is refused the other slots
-        // would be refused alike, with the same message at every start; once
-        // a newer version has been accepted the question is not asked again.
-        NewerChartFile newer = NewerChartFile::Ask;
-        for (ChartSlot slot = 0; slot < kChartSlots; ++slot) {
-            if (!m_fileIO->LoadChartFile(*this, slot, chartPath, newer))
-                break;
-            newer = NewerChartFile::Accept;
-        }
+        ReadIntoEverySlot([&](ChartSlot slot, NewerFileVersion newer) {
+            return m_fileIO->LoadChartFile(*this, slot, chartPath, newer);
+        });
     } else {
         m_fileIO->SaveChartFile(*this, kSlotNative, chartPath);
     }

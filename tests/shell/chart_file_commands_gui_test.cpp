@@ -328,6 +328,20 @@ TEST_F(ChartFileCommandsTest, StartUpTellsOfADefaultChartItRefusesOnce)
         second->Destroy();
         ov_test::PumpEvents(20);
     }
+
+    // The default configuration is read into every slot alike: at start-up
+    // a refused one is told once as well.
+    const wxString configuration = GetDefaultConfigurationPath("");
+    const std::string saved = ReadAll(configuration);
+    WriteAll(configuration, std::string(60, 'x'));
+    wxRemoveFile(defaultChart);
+    questions.Forget();
+    auto* third = new OrbivantFrame("third", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
+    ASSERT_EQ(questions.Shown().size(), 1u);
+    EXPECT_EQ(questions.Shown()[0].message, "Invalid Configuration File");
+    third->Destroy();
+    ov_test::PumpEvents(20);
+    WriteAll(configuration, saved);
 }
 
 // The time it prints is a measurement, not a pass mark: a loaded machine or a
