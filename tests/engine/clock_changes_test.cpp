@@ -3,7 +3,6 @@
 // clock follows the computer's wherever a whole-hour zone can show it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "engine/time_steps.h"
 #include "platform/local_zone.h"
+#include "tests/support/time_zone.h"
 
 namespace {
 
@@ -61,14 +61,6 @@ std::vector<int64_t> ClockChanges(int64_t from, int64_t to)
     return changes;
 }
 
-int64_t Utc(int year)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mday = 1;
-    return timegm(&t);
-}
-
 /// A chart whose clock reads moment t in a whole-hour zone and flag.
 ChartTimeRecord ChartAt(int64_t t, int zone, int dst)
 {
@@ -107,33 +99,11 @@ bool ShowsWallClock(const ChartTimeRecord& r, int64_t t)
            r.hour == wall.tm_hour && r.minute == wall.tm_min && r.second == wall.tm_sec;
 }
 
-class ClockChangesTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const char* tz = std::getenv("TZ");
-        hadTz_ = tz != nullptr;
-        oldTz_ = tz ? tz : "";
-    }
-    void TearDown() override
-    {
-        if (hadTz_)
-            setenv("TZ", oldTz_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool hadTz_ = false;
-    std::string oldTz_;
-};
-
 // Catches a moving chart whose clock jumps by the computer's change of the
 // clocks where the chart's zone and flag cannot show it (half-hour summer
 // time, Irish winter time, a change of the standard zone, double summer
 // time): its moment would be minutes or hours away from the steps taken.
-TEST_F(ClockChangesTest, StepsOverEveryChangeOfTheClocksMoveTheMomentExactly)
+TEST(ClockChanges, StepsOverEveryChangeOfTheClocksMoveTheMomentExactly)
 {
     const std::vector<std::string> zones = SystemZones();
     ASSERT_GT(zones.size(), 300u) << "the system's time zone data (tzdata) is missing";
@@ -141,12 +111,12 @@ TEST_F(ClockChangesTest, StepsOverEveryChangeOfTheClocksMoveTheMomentExactly)
         const char* unit;
         int64_t seconds;
     } spans[] = {{"Hours", 3600}, {"Seconds", 1}};
+    const ov_test::ScopedTimeZone computer("UTC0");
     int failures = 0;
     size_t changesSeen = 0;
     for (const std::string& name : zones) {
-        setenv("TZ", name.c_str(), 1);
-        tzset();
-        const std::vector<int64_t> changes = ClockChanges(Utc(1916), Utc(2038));
+        ov_test::ScopedTimeZone::Set(name.c_str());
+        const std::vector<int64_t> changes = ClockChanges(ov_test::Utc(1916, 1, 1), ov_test::Utc(2038, 1, 1));
         changesSeen += changes.size();
         for (const int64_t change : changes) {
             for (const auto& span : spans) {

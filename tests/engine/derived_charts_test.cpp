@@ -12,6 +12,7 @@
 
 #include "engine/derived_charts.h"
 #include "tests/support/sample_charts.h"
+#include "tests/support/time_zone.h"
 
 namespace {
 
@@ -226,23 +227,6 @@ TEST(DavisonChart, MeanMomentZoneAndPlace)
 // Runs the Davison computation with the computer's zone set to a known one.
 class DavisonDaylightSaving : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* old = std::getenv("TZ");
-        hadZone_ = old != nullptr;
-        if (hadZone_)
-            oldZone_ = old;
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-    }
-    void TearDown() override
-    {
-        if (hadZone_)
-            setenv("TZ", oldZone_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
 
     static ChartTimeRecord DavisonAround(int year, int month, int day)
     {
@@ -257,8 +241,7 @@ protected:
     }
 
 private:
-    bool hadZone_ = false;
-    std::string oldZone_;
+    const ov_test::ScopedTimeZone zone_{"Europe/Berlin"};
 };
 
 TEST_F(DavisonDaylightSaving, SummerDateShowsTheClockHourAhead)

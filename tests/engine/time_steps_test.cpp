@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/time_steps.h"
+#include "tests/support/time_zone.h"
 
 namespace {
 
@@ -126,22 +127,6 @@ TEST(TimeSteps, SmoothOffsetScalesElapsedTimeWithoutOverflow)
 /// New York's rules for the computer's zone while a test runs.
 class ChartMomentTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* tz = std::getenv("TZ");
-        hadTz_ = tz != nullptr;
-        oldTz_ = tz ? tz : "";
-        setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-        tzset();
-    }
-    void TearDown() override
-    {
-        if (hadTz_)
-            setenv("TZ", oldTz_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
 
     static ChartTimeRecord Chart(int y, int mo, int d, int h, int mi, double s, int zone, int dst)
     {
@@ -158,8 +143,7 @@ protected:
     }
 
 private:
-    bool hadTz_ = false;
-    std::string oldTz_;
+    const ov_test::ScopedTimeZone zone_{"EST5EDT,M3.2.0,M11.1.0"};
 };
 
 TEST_F(ChartMomentTest, StepsMoveTheChartsOwnMomentAndKeepTheCalendar)

@@ -11,10 +11,12 @@
 #include "shell/chart_slots.h"
 #include "shell/clock.h"
 #include "tests/support/sample_charts.h"
+#include "tests/support/time_zone.h"
 
 namespace {
 
 using ov_test::SampleMoment;
+using ov_test::Utc;
 
 class EphemerisEnvironment : public ::testing::Environment {
 public:
@@ -23,42 +25,6 @@ public:
 };
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new EphemerisEnvironment);
 
-// Runs a test body in a given C-library time zone and restores the old one.
-class ZoneScope {
-public:
-    explicit ZoneScope(const char* zone)
-    {
-        const char* old = std::getenv("TZ");
-        hadOld_ = old != nullptr;
-        if (hadOld_)
-            old_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ZoneScope()
-    {
-        if (hadOld_)
-            setenv("TZ", old_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool hadOld_ = false;
-    std::string old_;
-};
-
-std::time_t Utc(int year, int month, int day, int hour, int minute)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    return timegm(&t);
-}
 
 ChartSet SampleSet()
 {
@@ -212,7 +178,7 @@ TEST(ChartSlots, StartupDefaultsByComputerZone)
         {"<-11>11", Utc(2026, 7, 1, 16, 30), -11, 0, "", 30, 0, -165, 0, 5, 30},
     };
     for (const Case& c : cases) {
-        ZoneScope zone(c.tz);
+        const ov_test::ScopedTimeZone zone(c.tz);
         const CurrentMoment now = MomentAt(c.when);
         EXPECT_EQ(now.timeZone, c.zone) << c.tz;
         ChartSet set;
@@ -272,7 +238,7 @@ TEST(ChartSlots, ChartForNowShiftsTheMoment)
         {"default slot", "UTC0", Utc(2026, 5, 5, 5, 5), 7, 0, 2026, 5, 5, 5, 5, 0},
     };
     for (const Case& c : cases) {
-        ZoneScope zone(c.tz);
+        const ov_test::ScopedTimeZone zone(c.tz);
         ChartSet set = SampleSet();
         set.times[c.slot].timeZone = c.slotZone;
         set.times[c.slot].progressed = c.slot == 7 ? 0 : 1;
@@ -333,7 +299,7 @@ TEST(ChartSlots, SwapChartData)
 // or leaves the derived slots uncomputed.
 TEST(ChartSlots, InitDefaultsUsesClockFilesAndRecalculation)
 {
-    ZoneScope zone("UTC0");
+    const ov_test::ScopedTimeZone zone("UTC0");
     SetClockFunction([] { return Utc(2026, 3, 1, 8, 45); });
     ChartSet set;
     ChartRestrictions restrictions;

@@ -15,24 +15,15 @@
 #include "shell/command_ids.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/support/time_zone.h"
 
 using ov_test::FrameTest;
+using ov_test::Utc;
 
 namespace {
 
 std::time_t g_now = 0;
 std::time_t CaseClock() { return g_now; }
-
-std::time_t Utc(int year, int month, int day, int hour, int minute)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    return timegm(&t);
-}
 
 /// Seconds between a chart's moment and t.
 double SecondsFrom(const ChartTimeRecord& record, std::time_t t)
@@ -78,8 +69,7 @@ TEST_F(FrameTest, ChartsForNowHoldTheComputersMomentInEveryZone)
     SetClockFunction(CaseClock);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tz + std::string(c.now == december ? " in December" : ""));
-        setenv("TZ", c.tz, 1);
-        tzset();
+        ov_test::ScopedTimeZone::Set(c.tz);
         g_now = c.now;
 
         // Start-up without a default chart: every slot at now in the home
@@ -121,8 +111,7 @@ TEST_F(FrameTest, ChartsForNowHoldTheComputersMomentInEveryZone)
         second->Destroy();
         ov_test::PumpEvents(10);
     }
-    setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-    tzset();
+    ov_test::ScopedTimeZone::Set("EST5EDT,M3.2.0,M11.1.0");
 }
 
 } // namespace
