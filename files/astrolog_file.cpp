@@ -41,39 +41,47 @@ wxString QuotedText(const wxString& field)
 }
 
 /// Moves the clock time by less than a day, rolling the date (proleptic
-/// Gregorian, as the engine counts) when it passes midnight.
-void ShiftClockMinutes(ChartTimeRecord* time, int minutes)
+/// Gregorian, as the engine counts) when it passes midnight. False, with the
+/// record unchanged, when the date would leave the years the date reader
+/// reads: such a chart could not be written out and read back.
+bool ShiftClockMinutes(ChartTimeRecord* time, int minutes)
 {
     int clock = time->hour * 60 + time->minute + minutes;
-    int dayStep = 0;
+    int year = time->year, month = time->month, day = time->day;
     if (clock < 0) {
         clock += 24 * 60;
-        dayStep = -1;
+        if (--day < 1) {
+            if (--month < 1) {
+                month = 12;
+                --year;
+            }
+            day = DaysInMonth(month, year);
+        }
     } else if (clock >= 24 * 60) {
         clock -= 24 * 60;
-        dayStep = 1;
+        if (++day > DaysInMonth(month, year)) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
     }
+    if (year < -kMaxTextYear || year > kMaxTextYear)
+        return false;
+    time->year = year;
+    time->month = month;
+    time->day = day;
     time->hour = clock / 60;
     time->minute = clock % 60;
-    if (dayStep < 0 && --time->day < 1) {
-        if (--time->month < 1) {
-            time->month = 12;
-            --time->year;
-        }
-        time->day = DaysInMonth(time->month, time->year);
-    } else if (dayStep > 0 && ++time->day > DaysInMonth(time->month, time->year)) {
-        time->day = 1;
-        if (++time->month > 12) {
-            time->month = 1;
-            ++time->year;
-        }
-    }
+    return true;
 }
 
 enum class ChartLine { Unreadable, Readable, Refused };
 
 /// Applies one "qb" line; Readable when its date and time were both
-/// readable, Refused for a zone beyond 24 hours.
+/// readable, Refused for a zone beyond 24 hours or a date the zone's
+/// minutes would move beyond the readable years.
 ChartLine ReadChartLine(const wxString& line, ChartTimeRecord* time)
 {
     wxArrayString tokens = wxStringTokenize(line, " \t", wxTOKEN_STRTOK);
@@ -97,8 +105,8 @@ ChartLine ReadChartLine(const wxString& line, ChartTimeRecord* time)
     time->dst = tokens[5] == "DT" ? 1 : 0;
     time->timeZone = -westHours;
     // A zone further west has its clock later for the same moment.
-    if (date && clock)
-        ShiftClockMinutes(time, hoursText.StartsWith("-") ? -zoneMinutes : zoneMinutes);
+    if (date && clock && !ShiftClockMinutes(time, hoursText.StartsWith("-") ? -zoneMinutes : zoneMinutes))
+        return ChartLine::Refused;
     ParseCoordinate(tokens[7], &time->longitude, 'E', 'W', true);
     ParseCoordinate(tokens[8], &time->latitude, 'N', 'S', false);
     time->progressed = 0;

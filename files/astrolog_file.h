@@ -28,4 +28,6 @@ std::string FormatAstrologFile(const ChartTimeRecord& time, const ChartNameRecor
 /// a zone beyond 24 hours; otherwise the chart is neither progressed nor set
 /// to now. A zone's minutes move the clock time (and the date across
 /// midnight), as the chart keeps whole-hour zones: the moment is the file's.
+/// A move that would take the year beyond what the date reader reads is
+/// refused too.
 bool ReadAstrologFileLines(const std::vector<wxString>& lines, ChartTimeRecord* time, ChartNameRecord* name);

@@ -287,4 +287,53 @@ TEST(ChartFileFormats, AstrologLinesFromEitherBuildAndTheirOddities)
     }
 }
 
+/// One Astrolog file whose chart line ends with the given date, time and zone.
+std::string AstrologFile(const std::string& qb)
+{
+    return "@0102  ; Astrolog chart info.\r\n/qb " + qb + " 74:00:00W 40:43:00N\r\n/zi \"Z\" \"Here\"\r\n";
+}
+
+std::string DateAndClock(const ChartTimeRecord& t)
+{
+    return wxString::Format("%d-%d-%d %d:%02d:%02d zone %d", t.year, t.month, t.day, t.hour, t.minute,
+                            int(t.second), t.timeZone)
+        .ToStdString();
+}
+
+TEST(ChartFileFormats, AstrologZoneShiftsStayInTheReadableYears)
+{
+    // Half an hour took 31 December 999999999 into a year the date reader
+    // refuses, so the export of an accepted file could not be read back.
+    for (const char* qb : {"Dec 31 999999999 23:50:00 ST +0:30", "Jan 1 -999999999 0:10:00 ST -0:30"}) {
+        ChartTimeRecord t;
+        t.year = 1234;
+        ChartNameRecord n{"keep", "keep", 1};
+        EXPECT_FALSE(ReadAstrologFileLines(Lines(AstrologFile(qb)), &t, &n)) << qb;
+        EXPECT_EQ(t.year, 1234) << qb;
+    }
+
+    // Shifts into and within the edge years are kept, and write a file that
+    // reads back to the same chart.
+    const struct {
+        const char* qb;
+        const char* chart;
+    } edges[] = {
+        {"Dec 31 999999998 23:50:00 ST +0:30", "999999999-1-1 0:20:00 zone 0"},
+        {"Dec 31 999999999 23:20:00 ST +0:30", "999999999-12-31 23:50:00 zone 0"},
+        {"Jan 1 -999999998 0:10:00 ST -0:30", "-999999999-12-31 23:40:00 zone 0"},
+        {"Jan 1 -999999999 0:40:00 ST -1:30", "-999999999-1-1 0:10:00 zone 1"},
+    };
+    for (const auto& edge : edges) {
+        ChartTimeRecord t;
+        ChartNameRecord n;
+        ASSERT_TRUE(ReadAstrologFileLines(Lines(AstrologFile(edge.qb)), &t, &n)) << edge.qb;
+        EXPECT_EQ(DateAndClock(t), edge.chart) << edge.qb;
+        const std::string written = FormatAstrologFile(t, n);
+        ChartTimeRecord again;
+        ChartNameRecord againNames;
+        ASSERT_TRUE(ReadAstrologFileLines(Lines(written), &again, &againNames)) << written;
+        EXPECT_EQ(FormatAstrologFile(again, againNames), written);
+    }
+}
+
 } // namespace
