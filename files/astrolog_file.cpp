@@ -41,64 +41,102 @@ wxString QuotedText(const wxString& field)
 }
 
 /// Moves the clock time by less than a day, rolling the date (proleptic
-/// Gregorian, as the engine counts) when it passes midnight.
-void ShiftClockMinutes(ChartTimeRecord* time, int minutes)
+/// Gregorian, as the engine counts) when it passes midnight. The clock was
+/// read in whole seconds. False, with the record unchanged, when the date
+/// would leave the years the date reader reads: such a chart could not be
+/// written out and read back.
+bool ShiftClockSeconds(ChartTimeRecord* time, int seconds)
 {
-    int clock = time->hour * 60 + time->minute + minutes;
-    int dayStep = 0;
+    constexpr int kDay = 24 * 60 * 60;
+    int clock = time->hour * 3600 + time->minute * 60 + int(time->second) + seconds;
+    int year = time->year, month = time->month, day = time->day;
     if (clock < 0) {
-        clock += 24 * 60;
-        dayStep = -1;
-    } else if (clock >= 24 * 60) {
-        clock -= 24 * 60;
-        dayStep = 1;
-    }
-    time->hour = clock / 60;
-    time->minute = clock % 60;
-    if (dayStep < 0 && --time->day < 1) {
-        if (--time->month < 1) {
-            time->month = 12;
-            --time->year;
+        clock += kDay;
+        if (--day < 1) {
+            if (--month < 1) {
+                month = 12;
+                --year;
+            }
+            day = DaysInMonth(month, year);
         }
-        time->day = DaysInMonth(time->month, time->year);
-    } else if (dayStep > 0 && ++time->day > DaysInMonth(time->month, time->year)) {
-        time->day = 1;
-        if (++time->month > 12) {
-            time->month = 1;
-            ++time->year;
+    } else if (clock >= kDay) {
+        clock -= kDay;
+        if (++day > DaysInMonth(month, year)) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
         }
     }
+    if (year < -kMaxTextYear || year > kMaxTextYear)
+        return false;
+    time->year = year;
+    time->month = month;
+    time->day = day;
+    time->hour = clock / 3600;
+    time->minute = clock / 60 % 60;
+    time->second = clock % 60;
+    return true;
+}
+
+bool IsDigit(wxUniChar c) { return c >= '0' && c <= '9'; }
+
+/// Reads a zone field, in hours west: "-5:30", "+8:00", "-5", or with a
+/// decimal fraction of an hour, "-5.5" or "+3.75" (minutes after a colon
+/// add to such hours). The result is whole seconds west, a fraction of a
+/// second rounded to the nearest; false for a zone beyond 24 hours.
+bool ReadZoneSeconds(const wxString& field, long long* westSeconds)
+{
+    // The hours are a sign, digits and a fraction; anything after them is
+    // ignored. They are read with "." whatever the user's language.
+    const wxString hoursText = field.BeforeFirst(':');
+    size_t end = !hoursText.empty() && (hoursText[0] == '+' || hoursText[0] == '-') ? 1 : 0;
+    while (end < hoursText.length() && IsDigit(hoursText[end]))
+        ++end;
+    if (end + 1 < hoursText.length() && hoursText[end] == '.' && IsDigit(hoursText[end + 1])) {
+        ++end;
+        while (end < hoursText.length() && IsDigit(hoursText[end]))
+            ++end;
+    }
+    const double hours = std::fabs(ReadLeadingDecimal(hoursText.Left(end)));
+    int minutes = field.Find(':') == wxNOT_FOUND ? 0 : LeadingInteger(field.AfterFirst(':'));
+    if (minutes < 0 || minutes > 59)
+        minutes = 0;
+    if (!(hours <= kMaxFileTimeZone))
+        return false;
+    const long long seconds = std::llround(hours * 3600) + minutes * 60;
+    if (seconds > kMaxFileTimeZone * 3600LL)
+        return false;
+    *westSeconds = hoursText.StartsWith("-") ? -seconds : seconds;
+    return true;
 }
 
 enum class ChartLine { Unreadable, Readable, Refused };
 
 /// Applies one "qb" line; Readable when its date and time were both
-/// readable, Refused for a zone beyond 24 hours.
+/// readable, Refused for a zone beyond 24 hours or a date the zone's
+/// minutes would move beyond the readable years.
 ChartLine ReadChartLine(const wxString& line, ChartTimeRecord* time)
 {
     wxArrayString tokens = wxStringTokenize(line, " \t", wxTOKEN_STRTOK);
     while (tokens.size() < 9)
         tokens.push_back(wxString());
-    // Astrolog counts hours west, this program whole hours east. The zone's
-    // minutes cannot be kept in the zone; the clock time takes them instead,
-    // so that the moment stays the one the file gives.
-    const wxString hoursText = tokens[6].BeforeFirst(':');
-    const int westHours = LeadingInteger(hoursText);
-    int zoneMinutes = tokens[6].Find(':') == wxNOT_FOUND ? 0 : LeadingInteger(tokens[6].AfterFirst(':'));
-    if (zoneMinutes < 0 || zoneMinutes > 59)
-        zoneMinutes = 0;
-    if (westHours < -kMaxFileTimeZone || westHours > kMaxFileTimeZone ||
-        ((westHours == kMaxFileTimeZone || westHours == -kMaxFileTimeZone) && zoneMinutes > 0))
+    long long westSeconds = 0;
+    if (!ReadZoneSeconds(tokens[6], &westSeconds))
         return ChartLine::Refused;
 
     const bool date = ParseDateInto(tokens[1] + " " + tokens[2] + " " + tokens[3], &time->month, &time->day,
                                     &time->year);
     const bool clock = ParseTimeInto(tokens[4], &time->hour, &time->minute, &time->second);
     time->dst = tokens[5] == "DT" ? 1 : 0;
-    time->timeZone = -westHours;
-    // A zone further west has its clock later for the same moment.
-    if (date && clock)
-        ShiftClockMinutes(time, hoursText.StartsWith("-") ? -zoneMinutes : zoneMinutes);
+    // Astrolog counts hours west, this program whole hours east. The part of
+    // the zone below an hour cannot be kept in the zone; the clock time takes
+    // it instead, so that the moment stays the one the file gives. A zone
+    // further west has its clock later for the same moment.
+    time->timeZone = -int(westSeconds / 3600);
+    if (date && clock && !ShiftClockSeconds(time, int(westSeconds % 3600)))
+        return ChartLine::Refused;
     ParseCoordinate(tokens[7], &time->longitude, 'E', 'W', true);
     ParseCoordinate(tokens[8], &time->latitude, 'N', 'S', false);
     time->progressed = 0;

@@ -26,6 +26,8 @@ std::string FormatAstrologFile(const ChartTimeRecord& time, const ChartNameRecor
 /// Reads the "qb" and "zi" lines into the records. Returns false and changes
 /// nothing when no "qb" line has a readable date and time, or when one holds
 /// a zone beyond 24 hours; otherwise the chart is neither progressed nor set
-/// to now. A zone's minutes move the clock time (and the date across
-/// midnight), as the chart keeps whole-hour zones: the moment is the file's.
+/// to now. A zone's minutes ("-5:30") or fraction of an hour ("-5.5") move
+/// the clock time (and the date across midnight), as the chart keeps
+/// whole-hour zones: the moment is the file's, to the second. A move that
+/// would take the year beyond what the date reader reads is refused too.
 bool ReadAstrologFileLines(const std::vector<wxString>& lines, ChartTimeRecord* time, ChartNameRecord* name);

@@ -30,6 +30,10 @@ wxString FormatLongDate(int month, int day, int year);
 /// clock shows (hour outside 0..23, minute or second outside 0..59, NaN).
 wxString FormatLocalTime(int hour, int minute, double second);
 
+/// The largest year, and with a minus sign the smallest, that ParseDateInto
+/// reads; a text reader that moves a date must not carry it beyond these.
+constexpr int32_t kMaxTextYear = 999999999;
+
 /// Reads a whole date with a day, a month and a year into the three fields:
 /// "6 December 2026", "1 März -500" (month names of the user's language or
 /// English), "Dec 6, 2026", "12 6 2026" and "12/30/2011" (month day year;
@@ -37,7 +41,7 @@ wxString FormatLocalTime(int hour, int minute, double second);
 /// month year), "2026-12-06" and "-500/12/06" (year first). The year keeps
 /// its sign; the computer's time zone plays no part. On failure (anything
 /// left unread, a missing or impossible field) the fields keep their values
-/// and false is returned.
+/// and false is returned. Years have at most nine digits (kMaxTextYear).
 bool ParseDateInto(const wxString& text, int32_t* month, int32_t* day, int32_t* year);
 
 /// Reads a whole clock time into the fields, storing whole seconds:

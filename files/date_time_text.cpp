@@ -241,6 +241,7 @@ struct DateItem {
 
 // Nine digits always fit a long; a longer year is no date this program can
 // hold, and it is refused instead of being wrapped into some other year.
+// kMaxTextYear is the largest such year.
 constexpr size_t kMaxDigits = 9;
 
 /// Reads digits from text at i into item; false when there are none or too many.

@@ -5,9 +5,14 @@
 #include <cmath>
 #include <random>
 
+#include <wx/arrstr.h>
+
+#include "engine/time_steps.h"
 #include "files/astrolog_file.h"
 #include "files/chart_data_file.h"
+#include "files/coordinate_text.h"
 #include "files/text_file_io.h"
+#include "tests/support/test_locale.h"
 
 namespace {
 
@@ -284,6 +289,112 @@ TEST(ChartFileFormats, AstrologLinesFromEitherBuildAndTheirOddities)
         EXPECT_EQ(u.year, 1234);
         EXPECT_EQ(un.name, "keep");
         EXPECT_EQ(un.isNow, 1);
+    }
+}
+
+/// One Astrolog file whose chart line ends with the given date, time and zone.
+std::string AstrologFile(const std::string& qb)
+{
+    return "@0102  ; Astrolog chart info.\r\n/qb " + qb + " 74:00:00W 40:43:00N\r\n/zi \"Z\" \"Here\"\r\n";
+}
+
+std::string DateAndClock(const ChartTimeRecord& t)
+{
+    return wxString::Format("%d-%d-%d %d:%02d:%02d zone %d", t.year, t.month, t.day, t.hour, t.minute,
+                            int(t.second), t.timeZone)
+        .ToStdString();
+}
+
+TEST(ChartFileFormats, AstrologDecimalZonesKeepTheFilesMoment)
+{
+    // Read as whole numbers, "-5.5" was zone 5 with the clock unchanged and
+    // "+3.75" zone -3: the moment moved by 30 or 45 minutes. A language with
+    // a decimal comma must not end the number at the ".".
+    struct Case {
+        const char* qb;
+        double westHours; ///< the file's zone
+        const char* chart;
+    } cases[] = {
+        {"Jan 1 2000 0:00:00 ST -5.5", -5.5, "1999-12-31 23:30:00 zone 5"},
+        {"Mar 14 1987 23:30:00 ST +3.75", 3.75, "1987-3-15 0:15:00 zone -3"},
+        {"Mar 1 2000 0:10:00 ST -0.5", -0.5, "2000-2-29 23:40:00 zone 0"},
+        {"Jun 10 1950 12:00:00 DT +9.7", 9.7, "1950-6-10 12:42:00 zone -9"},
+        // 7 minutes 22.8 seconds: the nearest whole second.
+        {"Jul 4 1976 12:00:00 ST -2.123", -2.123, "1976-7-4 11:52:37 zone 2"},
+        {"Jul 4 1976 12:00:00 ST +24.0", 24, "1976-7-4 12:00:00 zone -24"},
+    };
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        const ov_test::ScopedNumericLocale numbers(locale);
+        if (std::string(locale) != "C" && !numbers.UsesDecimalComma()) {
+            ADD_FAILURE() << locale << " cannot be made";
+            continue;
+        }
+        for (const Case& c : cases) {
+            ChartTimeRecord t;
+            ChartNameRecord n;
+            ASSERT_TRUE(ReadAstrologFileLines(Lines(AstrologFile(c.qb)), &t, &n)) << c.qb << " in " << locale;
+            EXPECT_EQ(DateAndClock(t), c.chart) << c.qb << " in " << locale;
+
+            // The file's clock as universal time, then moved by its zone.
+            ChartTimeRecord file;
+            const wxArrayString tokens = wxSplit(wxString(c.qb), ' ', '\0');
+            ASSERT_TRUE(ParseDateInto(tokens[0] + " " + tokens[1] + " " + tokens[2], &file.month, &file.day,
+                                      &file.year));
+            ASSERT_TRUE(ParseTimeInto(tokens[3], &file.hour, &file.minute, &file.second));
+            file.dst = t.dst;
+            int64_t fileMillis = 0, chartMillis = 0;
+            ASSERT_TRUE(ChartMomentMillis(file, &fileMillis));
+            ASSERT_TRUE(ChartMomentMillis(t, &chartMillis));
+            EXPECT_NEAR(double(chartMillis), fileMillis + c.westHours * 3600000.0, 500.0) << c.qb << " in " << locale;
+        }
+    }
+
+    // Beyond a day, as "+24:30" is: refused, nothing changed.
+    for (const char* zone : {"24.5", "-24.01", "+25.0"}) {
+        ChartTimeRecord t;
+        t.year = 1234;
+        ChartNameRecord n{"keep", "keep", 1};
+        EXPECT_FALSE(ReadAstrologFileLines(Lines(AstrologFile(std::string("Jul 4 1976 12:00:00 ST ") + zone)), &t, &n))
+            << zone;
+        EXPECT_EQ(t.year, 1234) << zone;
+        EXPECT_EQ(n.name, "keep") << zone;
+    }
+}
+
+TEST(ChartFileFormats, AstrologZoneShiftsStayInTheReadableYears)
+{
+    // Half an hour took 31 December 999999999 into a year the date reader
+    // refuses, so the export of an accepted file could not be read back.
+    for (const char* qb : {"Dec 31 999999999 23:50:00 ST +0:30", "Jan 1 -999999999 0:10:00 ST -0:30",
+                           "Dec 31 999999999 23:59:59 ST +0.01", "Jan 1 -999999999 0:00:10 ST -0.01"}) {
+        ChartTimeRecord t;
+        t.year = 1234;
+        ChartNameRecord n{"keep", "keep", 1};
+        EXPECT_FALSE(ReadAstrologFileLines(Lines(AstrologFile(qb)), &t, &n)) << qb;
+        EXPECT_EQ(t.year, 1234) << qb;
+    }
+
+    // Shifts into and within the edge years are kept, and write a file that
+    // reads back to the same chart.
+    const struct {
+        const char* qb;
+        const char* chart;
+    } edges[] = {
+        {"Dec 31 999999998 23:50:00 ST +0:30", "999999999-1-1 0:20:00 zone 0"},
+        {"Dec 31 999999999 23:20:00 ST +0.5", "999999999-12-31 23:50:00 zone 0"},
+        {"Jan 1 -999999998 0:10:00 ST -0:30", "-999999999-12-31 23:40:00 zone 0"},
+        {"Jan 1 -999999999 0:40:00 ST -1.5", "-999999999-1-1 0:10:00 zone 1"},
+    };
+    for (const auto& edge : edges) {
+        ChartTimeRecord t;
+        ChartNameRecord n;
+        ASSERT_TRUE(ReadAstrologFileLines(Lines(AstrologFile(edge.qb)), &t, &n)) << edge.qb;
+        EXPECT_EQ(DateAndClock(t), edge.chart) << edge.qb;
+        const std::string written = FormatAstrologFile(t, n);
+        ChartTimeRecord again;
+        ChartNameRecord againNames;
+        ASSERT_TRUE(ReadAstrologFileLines(Lines(written), &again, &againNames)) << written;
+        EXPECT_EQ(FormatAstrologFile(again, againNames), written);
     }
 }
 
