@@ -367,7 +367,8 @@ bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
         if (flag >= 0)
             dst = flag;
     }
-    const Clock clock = MillisToClock(utcMillis + (static_cast<int64_t>(record->timeZone) + (dst != 0 ? 1 : 0)) * kMsPerHour);
+    const int64_t offset = (static_cast<int64_t>(record->timeZone) + (dst != 0 ? 1 : 0)) * kMsPerHour;
+    const Clock clock = MillisToClock(utcMillis + offset);
     if (!YearSupported(clock.year))
         return false;
     record->year = static_cast<int32_t>(clock.year);
