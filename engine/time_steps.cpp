@@ -351,7 +351,11 @@ bool ChartMomentMillis(const ChartTimeRecord& record, int64_t* utcMillis)
     return true;
 }
 
-bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
+namespace {
+
+/// Writes a moment into a record whose zone and flag were (follows) or were
+/// not the computer's clock at its present moment.
+bool WriteChartMoment(int64_t utcMillis, bool follows, ChartTimeRecord* record, bool keepMillis)
 {
     if (std::abs(static_cast<int64_t>(record->timeZone)) > 24 ||
         utcMillis > kMaxMotionSpanMillis || utcMillis < -kMaxMotionSpanMillis)
@@ -361,8 +365,7 @@ bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
     // Only the flag may follow the computer's clock, and only where that
     // clock is this zone with or without summer time.
     int dst = record->dst;
-    int64_t current = 0;
-    if (ChartMomentMillis(*record, &current) && AgreesWithComputer(*record, current)) {
+    if (follows) {
         const int flag = ComputerFlagAt(record->timeZone, utcMillis);
         if (flag >= 0)
             dst = flag;
@@ -383,6 +386,15 @@ bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
     return true;
 }
 
+} // namespace
+
+bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis)
+{
+    int64_t current = 0;
+    const bool follows = ChartMomentMillis(*record, &current) && AgreesWithComputer(*record, current);
+    return WriteChartMoment(utcMillis, follows, record, keepMillis);
+}
+
 bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* record)
 {
     if (!step.valid)
@@ -390,6 +402,8 @@ bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* r
     int64_t moment = 0;
     if (!ChartMomentMillis(*record, &moment))
         return false;
+    // Read once: the computer's clock at the chart's present moment.
+    const bool follows = AgreesWithComputer(*record, moment);
     if (step.hasDateSpan) {
         // The calendar part keeps the clock reading. A chart that follows
         // the computer's clock reads the same on it; at the new date that
@@ -401,7 +415,6 @@ bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* r
         if (!YearSupported(clock.year))
             return false;
         const int64_t reading = ClockToMillis(clock);
-        const bool follows = AgreesWithComputer(*record, moment);
         moment = reading - RecordOffsetMillis(*record);
         if (follows) {
             // The chart's own flag first: in the hour a change of the clocks
@@ -424,5 +437,5 @@ bool StepChartTime(const TimeMotionStep& step, int direction, ChartTimeRecord* r
             return false;
         moment += span * direction;
     }
-    return SetChartMoment(moment, record, true);
+    return WriteChartMoment(moment, follows, record, true);
 }
