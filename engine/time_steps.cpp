@@ -30,25 +30,19 @@ double UnitMillis(TimeUnit unit)
     }
 }
 
-/// Splits a value of the given clock unit (hour, minute or second) into
-/// hours, minutes, seconds and milliseconds, each truncated toward zero,
-/// and returns the whole in milliseconds.
-int64_t ClockValueMillis(double value, TimeUnit unit)
+/// A count of milliseconds truncated toward zero. The count comes from a
+/// typed decimal number times unit lengths, and a binary fraction holds the
+/// typed number only to within a few units in its last place: 0.02 hours
+/// comes out as 71,999.99999... ms. A count within that error of a whole
+/// millisecond (scale is the size of the whole step the count belongs to,
+/// in milliseconds) is that millisecond; any other is truncated.
+int64_t TruncateMillis(double millis, double scale)
 {
-    int64_t hours = 0, minutes = 0;
-    double rest = value;
-    if (unit == kUnitHour) {
-        hours = static_cast<int64_t>(std::trunc(rest));
-        rest = (rest - static_cast<double>(hours)) * 60.0;
-    }
-    if (unit == kUnitHour || unit == kUnitMinute) {
-        minutes = static_cast<int64_t>(std::trunc(rest));
-        rest = (rest - static_cast<double>(minutes)) * 60.0;
-    }
-    const int64_t seconds = static_cast<int64_t>(std::trunc(rest));
-    rest = (rest - static_cast<double>(seconds)) * 1000.0;
-    const int64_t millis = static_cast<int64_t>(std::trunc(rest));
-    return ((hours * 60 + minutes) * 60 + seconds) * 1000 + millis;
+    constexpr double kBinaryError = 1.0 / (1LL << 48); // 32 units in the last place of a double
+    const double nearest = std::round(millis);
+    if (std::fabs(millis - nearest) <= std::fabs(scale) * kBinaryError)
+        return static_cast<int64_t>(nearest);
+    return static_cast<int64_t>(std::trunc(millis));
 }
 
 // Proleptic Gregorian day numbers counted from 1970-01-01.
@@ -123,21 +117,19 @@ void AddCalendar(const wxDateSpan& span, int direction, Clock* c)
 }
 
 /// The daylight-saving flag the computer's clock gives a chart of this zone
-/// at a moment: 0 or 1 when the computer's offset there is exactly the zone
-/// plus that flag's hour, with summer time read as everywhere else in the
-/// program; -1 when the computer's clock there is one the chart cannot show
-/// (another zone, or minutes beyond a whole hour).
+/// at a moment, read as a chart for now reads it (platform::ReadComputerZone):
+/// its summer flag where its whole-hour zone is this zone, -1 where the
+/// computer's clock there belongs to another zone.
 int ComputerFlagAt(int32_t timeZone, int64_t utcMillis)
 {
     platform::ComputerZone computer;
     if (!platform::ReadComputerZone(FloorDiv(utcMillis, kMsPerSecond), &computer))
         return -1;
-    const int flag = computer.summer ? 1 : 0;
-    return computer.offsetSeconds == (static_cast<long>(timeZone) + flag) * 3600L ? flag : -1;
+    return computer.zoneHours == timeZone ? (computer.summer ? 1 : 0) : -1;
 }
 
 /// True when the record's zone and daylight-saving flag are the computer's
-/// clock at the record's own moment. Only such a chart is carried on by the
+/// clock at the record's own moment, as a chart for now would hold it. Only such a chart is carried on by the
 /// computer's clock changes: a chart whose flag says otherwise (a summer
 /// chart on a computer without summer time, a July chart saved without the
 /// flag) would see its clock stand still or jump by two hours on a one-hour
@@ -256,20 +248,21 @@ TimeMotionStep MakeStep(double count, const wxString& unitText, bool timeConsist
     const double whole = std::trunc(count);
     const double fraction = count - whole;
     const int w = static_cast<int>(whole);
-    double restHours = 0.0;
-    TimeUnit clockUnit = unit;
+    // The clock part in milliseconds: the whole count of a clock unit, or
+    // the rest of a calendar unit beyond its whole days.
+    double restMillis = count * UnitMillis(unit);
     if (unit >= kUnitDay) {
         double days = 0.0;
         wxDateSpan span;
         switch (unit) {
         case kUnitDay:
             span = wxDateSpan::Days(w);
-            restHours = fraction * 24.0;
+            restMillis = fraction * kMsPerDay;
             break;
         case kUnitWeek:
             days = std::trunc(fraction * 7.0);
             span = wxDateSpan(0, 0, w, static_cast<int>(days));
-            restHours = (fraction * 7.0 - days) * 24.0;
+            restMillis = (fraction * 7.0 - days) * kMsPerDay;
             break;
         default: {
             const double length = unit == kUnitMonth ? kDaysPerMonth : kDaysPerYear;
@@ -280,16 +273,14 @@ TimeMotionStep MakeStep(double count, const wxString& unitText, bool timeConsist
             const int wholeUnits = timeConsistent ? 0 : w;
             span = unit == kUnitMonth ? wxDateSpan(0, wholeUnits, 0, static_cast<int>(days))
                                       : wxDateSpan(wholeUnits, 0, 0, static_cast<int>(days));
-            restHours = (inDays - days) * 24.0;
+            restMillis = (inDays - days) * kMsPerDay;
             break;
         }
         }
         step.dateSpan = span;
         step.hasDateSpan = true;
-        clockUnit = kUnitHour;
     }
-    step.timeSpan = wxTimeSpan::Milliseconds(
-        ClockValueMillis(unit >= kUnitDay ? restHours : count, clockUnit));
+    step.timeSpan = wxTimeSpan::Milliseconds(TruncateMillis(restMillis, count * UnitMillis(unit)));
     step.hasTimeSpan = true;
     return step;
 }
@@ -301,11 +292,13 @@ TimeMotionStep ParseStep(const wxString& countText, const wxString& unit, bool t
 
 int32_t ToTimerMillis(double value, const wxString& unit)
 {
-    const double millis = std::trunc(value * UnitMillis(ParseTimeUnit(unit)));
+    const double product = value * UnitMillis(ParseTimeUnit(unit));
+    constexpr int64_t kLongest = std::numeric_limits<int32_t>::max();
     // NaN fails both comparisons and so is refused as well.
-    if (!(millis >= 1.0 && millis <= static_cast<double>(std::numeric_limits<int32_t>::max())))
+    if (!(product > 0.0 && product < static_cast<double>(kLongest + 1)))
         return 0;
-    return static_cast<int32_t>(millis);
+    const int64_t millis = TruncateMillis(product, product);
+    return millis >= 1 && millis <= kLongest ? static_cast<int32_t>(millis) : 0;
 }
 
 bool ToTimeSpanMillis(double value, const wxString& unit, int64_t* millis)
@@ -317,7 +310,7 @@ bool ToTimeSpanMillis(double value, const wxString& unit, int64_t* millis)
     if (u == kUnitMonth || u == kUnitYear)
         result = std::trunc(value * (u == kUnitMonth ? kDaysPerMonth : kDaysPerYear)) * 86400000.0;
     else
-        result = std::trunc(value * UnitMillis(u));
+        result = static_cast<double>(TruncateMillis(value * UnitMillis(u), value * UnitMillis(u)));
     *millis = static_cast<int64_t>(result);
     return true;
 }
@@ -363,7 +356,7 @@ bool WriteChartMoment(int64_t utcMillis, bool follows, ChartTimeRecord* record, 
     // The zone never changes and the clock is always written in the zone
     // plus the flag's hour, so the record names exactly the given moment.
     // Only the flag may follow the computer's clock, and only where that
-    // clock is this zone with or without summer time.
+    // clock reads as this zone, with or without summer time.
     int dst = record->dst;
     if (follows) {
         const int flag = ComputerFlagAt(record->timeZone, utcMillis);

@@ -90,9 +90,9 @@ bool ChartMomentMillis(const ChartTimeRecord& record, int64_t* utcMillis);
 /// Writes a moment into a record, which then names exactly that moment: its
 /// zone stays, and the clock is written in the zone plus the flag's hour.
 /// When the record's zone and flag are the computer's clock at the record's
-/// present moment, the flag follows the computer's summer time at the new
-/// moment, as long as the computer's offset there is the zone plus the
-/// flag's hour; otherwise the flag stays. Milliseconds are dropped unless
+/// present moment, read as a chart for now reads it, the flag follows that
+/// reading's summer time at the new moment wherever the reading's zone is
+/// still the record's zone; otherwise the flag stays. Milliseconds are dropped unless
 /// keepMillis. False (record unchanged) outside the supported years.
 bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis = false);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
@@ -105,6 +106,59 @@ TEST(TimeSteps, PeriodsAndSpansRefuseWhatATimerOrChartCannotHold)
     EXPECT_EQ(FramePeriodMillis(72), 14);
     EXPECT_EQ(FramePeriodMillis(100), 10);
     EXPECT_EQ(FramePeriodMillis(0), 0);
+}
+
+// Catches the binary error of a typed decimal count: "0.02" hours is not
+// exactly 0.02 in a double, and truncating its milliseconds gave 71,999.
+// Every count with up to three decimals below 25 of a clock unit, a day or
+// a week is a whole number of milliseconds, worked out here on the typed
+// digits in integers.
+TEST(TimeSteps, DecimalCountsGiveTheMillisecondsTyped)
+{
+    const struct {
+        const char* unit;
+        int64_t millis; // of one unit
+    } units[] = {{"Seconds", 1000}, {"Minutes", 60000}, {"Hours", 3600000}, {"Days", 86400000},
+                 {"Weeks", 7 * 86400000LL}};
+    constexpr int64_t kDay = 86400000;
+    int wrong = 0;
+    for (const auto& u : units) {
+        for (int64_t thousandths = -24999; thousandths <= 24999 && wrong < 10; ++thousandths) {
+            if (thousandths == 0)
+                continue;
+            char text[32];
+            std::snprintf(text, sizeof text, "%s%lld.%03lld", thousandths < 0 ? "-" : "",
+                          static_cast<long long>(std::llabs(thousandths) / 1000),
+                          static_cast<long long>(std::llabs(thousandths) % 1000));
+            const int64_t total = thousandths * (u.millis / 1000);
+            const TimeMotionStep step = ParseStep(text, u.unit, true);
+            // Days and weeks keep whole days (of the fraction, for weeks) as
+            // calendar days and the rest as clock time.
+            int64_t days = 0, weeks = 0;
+            if (u.millis == kDay)
+                days = total / kDay;
+            else if (u.millis > kDay)
+                weeks = thousandths / 1000, days = (total - weeks * u.millis) / kDay;
+            const int64_t clock = total - (weeks * 7 + days) * kDay;
+            const int64_t gotClock = step.hasTimeSpan ? step.timeSpan.GetValue().GetValue() : 0;
+            const int gotDays = step.hasDateSpan ? step.dateSpan.GetDays() : 0;
+            const int gotWeeks = step.hasDateSpan ? step.dateSpan.GetWeeks() : 0;
+            if (gotClock != clock || gotDays != days || gotWeeks != weeks) {
+                ADD_FAILURE() << text << " " << u.unit << " gives " << gotWeeks << " weeks, " << gotDays
+                              << " days and " << gotClock << " ms instead of " << weeks << ", " << days << " and "
+                              << clock;
+                ++wrong;
+            }
+            // Timer periods and smooth spans read the same count.
+            int64_t span = 0;
+            if (!ToTimeSpanMillis(ReadCount(text), u.unit, &span) || span != total ||
+                (total > 0 && total <= 2147483647 && ToTimerMillis(ReadCount(text), u.unit) != total)) {
+                ADD_FAILURE() << text << " " << u.unit << " gives a span of " << span << " ms and a period of "
+                              << ToTimerMillis(ReadCount(text), u.unit) << " ms instead of " << total;
+                ++wrong;
+            }
+        }
+    }
 }
 
 TEST(TimeSteps, SmoothOffsetScalesElapsedTimeWithoutOverflow)

@@ -167,13 +167,19 @@ TEST_F(TimeMotionTest, SingleStepsMoveTheClockByTheStepInEveryZone)
          31 * 86400},
         {"spring forward", newYork, At(2026, 3, 8, 1, -5, 0, 30), "1", "Hours", 1, 3, 30, 0, 1, 3600},
         {"fall back", newYork, At(2026, 11, 1, 1, -5, 1, 30), "1", "Hours", 1, 1, 30, 0, 0, 3600},
-        // Where the computer's clock after the change is no whole-hour clock
-        // of the chart's zone with or without summer time, the chart keeps
-        // its own zone and flag: the moment still moves by the step.
+        // The computer's clock as a chart for now reads it: Ireland's winter
+        // is zone 0 without the flag, Lord Howe's +10:30 and St. John's
+        // -2:30 and -3:30 are zones 10 and -3, summer time the larger offset.
         {"Irish winter chart into summer time", "Europe/Dublin", At(2026, 3, 29, 0, 0, 0, 30), "1", "Hours", 1, 2,
          30, 0, 1, 3600},
         {"Lord Howe's half hour of summer time ending", "Australia/Lord_Howe", At(2026, 4, 5, 1, 10, 1, 30), "1",
-         "Hours", 1, 2, 30, 0, 1, 3600},
+         "Hours", 1, 1, 30, 0, 0, 3600},
+        {"St. John's summer time ending", "America/St_Johns", At(2026, 10, 31, 23, -3, 1), "1", "Hours", 6, 4, 0, 0,
+         0, 6 * 3600},
+        {"St. John's summer time starting", "America/St_Johns", At(2026, 3, 8, 0, -3, 0), "1", "Hours", 6, 7, 0, 0, 1,
+         6 * 3600},
+        // Where the computer's clock after the change is another zone, the
+        // chart keeps its own zone and flag: the moment still moves by the step.
         {"London's standard time of 1971 ending", "Europe/London", At(1971, 10, 31, 2, 1, 0), "1", "Hours", 1, 3, 0,
          0, 0, 3600},
         {"London's double summer time of 1941", "Europe/London", At(1941, 5, 4, 1, 0, 1, 30), "1", "Hours", 1, 2,
@@ -181,6 +187,7 @@ TEST_F(TimeMotionTest, SingleStepsMoveTheClockByTheStepInEveryZone)
         {"half seconds forward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", 4, 10, 0, 2, 0, 2},
         {"half seconds backward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", -4, 9, 59, 58, 0, -2},
         {"hundredths add up", newYork, At(2026, 1, 10, 10, -5, 0), "0.01", "Seconds", 150, 10, 0, 1.5, 0, 1.5},
+        {"fiftieths of an hour add up", newYork, At(2026, 1, 10, 12, -5, 0), "0.02", "Hours", 10, 12, 12, 0, 0, 720},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
