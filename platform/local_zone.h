@@ -24,7 +24,9 @@ struct ComputerZone {
 /// Reads the computer's zone at a moment. Summer time is the larger of the
 /// zone's two offsets: the time zone data marks some winters as daylight
 /// saving (Ireland's GMT, Morocco's Ramadan clock), which no wall clock
-/// there calls summer time. False when the moment cannot be broken down.
+/// there calls summer time. The two offsets are those on either side of the
+/// nearest change of the clock; a change of the standard zone alone leaves
+/// the data's flag as it is. False when the moment cannot be broken down.
 bool ReadComputerZone(int64_t utcSeconds, ComputerZone* zone);
 
 } // namespace platform
