@@ -18,9 +18,11 @@
 #include "files/chart_data_file.h"
 #include "files/default_files.h"
 #include "platform/file_choice.h"
+#include "shell/clock.h"
 #include "shell/command_ids.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/support/time_zone.h"
 
 using ov_test::FrameTest;
 
@@ -255,6 +257,41 @@ TEST_F(ChartFileCommandsTest, TheDefaultSlotAsksFirstAndRewritesTheDefaultChartF
     questions.QueueAnswer(wxID_YES);
     SendMenu(kCmdSwapNatalDefault);
     EXPECT_NE(ReadAll(defaultChart).find("Name: Chart 2\r\n"), std::string::npos);
+}
+
+std::time_t g_clock = 0;
+std::time_t TestClock() { return g_clock; }
+
+// Catches "Time: Now" under a fixed date taking the wall clock of a computer
+// minutes beyond a whole-hour zone: in India the chart is kept in zone 5, so
+// the wall clock's 22:26:43 put it half an hour after the moment it was read.
+TEST_F(ChartFileCommandsTest, TimeNowUnderADateIsTheWholeHourZonesClock)
+{
+    const ov_test::ScopedTimeZone india("Asia/Kolkata");
+    g_clock = ov_test::Utc(2026, 6, 15, 16, 56) + 43;
+    SetClockFunction(TestClock);
+    std::string bytes = FormatChartFile(MakeChart(1990, 8, 5), {"Clock", "Delhi", 0}, false);
+    const size_t line = bytes.find("Time: 08:04:09\r\n");
+    ASSERT_NE(line, std::string::npos);
+    bytes.replace(line, std::strlen("Time: 08:04:09"), "Time: Now");
+    const wxString path = folder + "/time_now.ovs";
+    WriteAll(path, bytes);
+
+    ChooseFiles({path});
+    SendMenu(kCmdOpenNativeChart);
+    EXPECT_TRUE(questions.Shown().empty());
+    // The frame's charts and the wheel's copy alike.
+    const ChartSet* sets[] = {&frame->GetChartSet(), &frame->GetCanvas()->GetChartSet()};
+    for (const ChartSet* set : sets) {
+        const ChartTimeRecord& t = set->times[kSlotNative];
+        EXPECT_EQ(t.year * 10000 + t.month * 100 + t.day, 19900314);
+        EXPECT_EQ(t.hour, 21);
+        EXPECT_EQ(t.minute, 56);
+        EXPECT_EQ(t.second, 43.0);
+        EXPECT_EQ(t.timeZone, 5);
+        EXPECT_EQ(t.dst, 0);
+    }
+    EXPECT_EQ(frame->GetChartSet().names[kSlotNative].name, "Clock");
 }
 
 TEST_F(ChartFileCommandsTest, StartUpReadsTheDefaultChartIntoEverySlot)

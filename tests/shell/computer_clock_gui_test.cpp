@@ -6,11 +6,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 
 #include <wx/filefn.h>
 
+#include "display/wheel/chart_canvas.h"
 #include "engine/angles.h"
+#include "files/chart_data_file.h"
 #include "files/default_files.h"
+#include "platform/file_choice.h"
 #include "shell/clock.h"
 #include "shell/command_ids.h"
 #include "tests/gui/frame_fixture.h"
@@ -112,6 +116,54 @@ TEST_F(FrameTest, ChartsForNowHoldTheComputersMomentInEveryZone)
         ov_test::PumpEvents(10);
     }
     ov_test::ScopedTimeZone::Set("EST5EDT,M3.2.0,M11.1.0");
+}
+
+// Catches a Davison chart whose summer hour follows the C library's
+// daylight-saving flag, which marks Ireland's winter clock and Morocco's
+// Ramadan clock as daylight saving and their summers not: the chart went an
+// hour ahead in Dublin's December and stayed at zone time in either summer.
+TEST_F(FrameTest, DavisonChartsKeepTheSummerHourAWallClockThereShows)
+{
+    const struct {
+        const char* tz;
+        int month, dst, hour; // the Davison chart, on the 15th at 12:00 UT
+    } cases[] = {
+        {"Europe/Dublin", 12, 0, 12},
+        {"Europe/Dublin", 6, 1, 13},
+        {"Africa/Casablanca", 6, 1, 13},
+        {"Africa/Casablanca", 3, 0, 12}, // Ramadan, the clock at +00
+    };
+    const wxString folder = GetUserDataFolder("");
+    const wxString native = folder + "/native.ovs", partner = folder + "/partner.ovs";
+    SetFileChooser([&](const wxString& title, const wxString&, int) {
+        return FileChoice(title.Contains("Partner") ? partner : native);
+    });
+    SendMenu(kCmdViewDavison);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.tz << " in month " << c.month);
+        const ov_test::ScopedTimeZone zone(c.tz);
+        // Both charts at noon in zone 0, five days either side of the 15th.
+        for (const auto& [path, day] : {std::make_pair(native, 10), std::make_pair(partner, 20)}) {
+            ChartTimeRecord t;
+            t.year = 2026, t.month = c.month, t.day = day, t.hour = 12;
+            DecimalToDms(51.5, &t.latitude);
+            std::ofstream(path.fn_str(), std::ios::binary) << FormatChartFile(t, {"", "", 0}, false);
+        }
+        SendMenu(kCmdOpenNativeChart);
+        SendMenu(kCmdOpenPartnerChart);
+        // The frame's charts and the wheel's copy alike.
+        const ChartSet* sets[] = {&frame->GetChartSet(), &frame->GetCanvas()->GetChartSet()};
+        for (const ChartSet* set : sets) {
+            const ChartTimeRecord& davison = set->times[kSlotDavison];
+            EXPECT_EQ(davison.timeZone, 0);
+            EXPECT_EQ(davison.dst, c.dst);
+            EXPECT_EQ(davison.day, 15);
+            EXPECT_EQ(davison.hour, c.hour);
+            EXPECT_NEAR(SecondsFrom(davison, Utc(2026, c.month, 15, 12)), 0.0, 1e-3);
+        }
+    }
+    SetFileChooser(nullptr);
+    EXPECT_TRUE(questions.Shown().empty());
 }
 
 } // namespace
