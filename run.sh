@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/configure.sh
 # Only the program: the tests, tools and benchmarks are built by ./test.sh.
 cmake --build build --target orbivantelle
 exec build/orbivantelle "$@"

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+scripts/configure.sh
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
