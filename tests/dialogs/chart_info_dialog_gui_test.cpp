@@ -255,19 +255,38 @@ TEST_F(ChartInfoDialogTest, EditingThePartnerLeavesTheNativeSummaryUntouched)
 
 TEST_F(ChartInfoDialogTest, UntouchedOkKeepsDatesTheCalendarCannotShow)
 {
-    // Time motion and chart files reach years the calendar does not show;
-    // an OK that leaves the calendar alone stores the date as it was.
+    // Time motion and chart files reach years the calendar does not show,
+    // and a chart may fall on a day the computer's own calendar skipped when
+    // its zone crossed the date line. An OK that leaves the calendar alone
+    // stores the date as it was.
+    const char* const newYork = "EST5EDT,M3.2.0,M11.1.0";
     const struct {
-        int day, month, year;
-    } dates[] = {{2, 1, -4999}, {10, 6, -4900}, {29, 2, -4000}, {31, 12, 5000}};
+        const char* tz;
+        int day, month, year, zone, dst;
+    } dates[] = {{newYork, 2, 1, -4999, -5, 0},
+                 {newYork, 10, 6, -4900, -5, 0},
+                 {newYork, 29, 2, -4000, -5, 0},
+                 {newYork, 31, 12, 5000, -5, 0},
+                 {"Pacific/Apia", 30, 12, 2011, -11, 1},
+                 {"Pacific/Kiritimati", 31, 12, 1994, -10, 0},
+                 {"Pacific/Kwajalein", 21, 8, 1993, -12, 0}};
     ChartTimeRecord& native = frame->GetChartSet().times[kSlotNative];
     for (const auto& date : dates) {
-        SCOPED_TRACE(date.year);
+        SCOPED_TRACE(wxString::Format("%s %d", date.tz, date.year));
+        const ov_test::ScopedTimeZone computer(date.tz);
         native.day = date.day, native.month = date.month, native.year = date.year;
+        native.hour = 12, native.minute = 0, native.second = 0;
+        native.timeZone = date.zone, native.dst = date.dst;
+        driver.messages.clear();
         driver.Queue([](wxDialog&) { return int(wxID_OK); });
         SendMenu(kCmdChartInfoNative);
-        EXPECT_EQ(wxString::Format("%d %d %d", native.day, native.month, native.year),
-                  wxString::Format("%d %d %d", date.day, date.month, date.year));
+        EXPECT_EQ(wxString::Format("%d %d %d %d:%02d zone %d dst %d", native.day, native.month, native.year,
+                                   native.hour, native.minute, native.timeZone, native.dst)
+                      .ToStdString(),
+                  wxString::Format("%d %d %d 12:00 zone %d dst %d", date.day, date.month, date.year, date.zone,
+                                   date.dst)
+                      .ToStdString());
+        EXPECT_TRUE(driver.messages.empty());
     }
 }
 
