@@ -100,17 +100,22 @@ CInputDateTimePlaceDlg::CInputDateTimePlaceDlg(wxWindow* parent, wxWindowID id, 
 
 void CInputDateTimePlaceDlg::SetFields(const ChartInfoFields& fields)
 {
-    m_keepDate = !CalendarHolds(fields.day, fields.month, fields.year);
-    if (m_keepDate) {
-        m_keptDay = fields.day;
-        m_keptMonth = fields.month;
-        m_keptYear = fields.year;
-    }
     // A date the calendar cannot show is shown on the nearest day it can.
     const int year = std::min(std::max(fields.year, m_lowestYear), m_highestYear);
     const int month = std::min(std::max(fields.month, 1), 12);
     const int day = std::min(std::max(fields.day, 1), DaysInMonth(month, year));
     m_calendar->SetDate(wxDateTime(wxDateTime::wxDateTime_t(day), wxDateTime::Month(month - 1), year));
+    // The calendar holds local midnights, so a day the computer's calendar
+    // skipped (its zone crossed the date line) lands on a neighbouring day:
+    // whatever the calendar would give back differently is kept as well.
+    int shownDay, shownMonth, shownYear;
+    CalendarDate(&shownDay, &shownMonth, &shownYear);
+    m_keepDate = shownDay != fields.day || shownMonth != fields.month || shownYear != fields.year;
+    if (m_keepDate) {
+        m_keptDay = fields.day;
+        m_keptMonth = fields.month;
+        m_keptYear = fields.year;
+    }
     m_name->ChangeValue(fields.name);
     m_city->ChangeValue(fields.city);
     m_time->ChangeValue(fields.time);
@@ -129,10 +134,7 @@ ChartInfoFields CInputDateTimePlaceDlg::GetFields() const
         fields.month = m_keptMonth;
         fields.year = m_keptYear;
     } else {
-        const wxDateTime::Tm date = m_calendar->GetDate().GetTm(wxDateTime::Local);
-        fields.day = date.mday;
-        fields.month = date.mon + 1;
-        fields.year = date.year;
+        CalendarDate(&fields.day, &fields.month, &fields.year);
     }
     fields.name = m_name->GetValue();
     fields.city = m_city->GetValue();
@@ -174,10 +176,12 @@ void CInputDateTimePlaceDlg::OnDatePicked(wxCalendarEvent& event)
     event.Skip();
 }
 
-bool CInputDateTimePlaceDlg::CalendarHolds(int day, int month, int year) const
+void CInputDateTimePlaceDlg::CalendarDate(int* day, int* month, int* year) const
 {
-    return year >= m_lowestYear && year <= m_highestYear && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(month, year);
+    const wxDateTime::Tm date = m_calendar->GetDate().GetTm(wxDateTime::Local);
+    *day = date.mday;
+    *month = date.mon + 1;
+    *year = date.year;
 }
 
 void CInputDateTimePlaceDlg::OnGuessDst(wxCommandEvent&)

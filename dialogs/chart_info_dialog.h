@@ -36,8 +36,8 @@ private:
     void OnGuessDst(wxCommandEvent& event);
     void OnDatePicked(wxCalendarEvent& event);
 
-    /// True when the calendar can show the date as it is.
-    bool CalendarHolds(int day, int month, int year) const;
+    /// The calendar's date as the computer's calendar names it, month 1..12.
+    void CalendarDate(int* day, int* month, int* year) const;
 
     // The generic calendar has a year field the user can type into; the
     // native GTK one changes the year only with its arrows.
@@ -52,8 +52,9 @@ private:
     wxCheckBox* m_progressed = nullptr;
     wxString m_progressedLabel;
     bool m_firstShow = true;
-    // A date the calendar cannot show (far in the past or future, or no
-    // date at all) is kept here and given back unless the user picks another.
+    // A date the calendar cannot show (far in the past or future, a day the
+    // computer's calendar skipped, or no date at all) is kept here and given
+    // back unless the user picks another.
     bool m_keepDate = false;
     int m_keptDay = 1, m_keptMonth = 1, m_keptYear = 2000;
     int m_lowestYear = 0, m_highestYear = 0;

@@ -5,6 +5,16 @@
 #include "files/coordinate_text.h"
 #include "platform/local_zone.h"
 
+namespace {
+
+/// The zone as the time zone field shows it.
+wxString TimeZoneText(int32_t zone)
+{
+    return wxString::Format("%d", zone);
+}
+
+} // namespace
+
 void DateTimeToChartTime(const wxDateTime& moment, ChartTimeRecord* record)
 {
     if (!record || !moment.IsValid())
@@ -67,7 +77,7 @@ ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNa
     fields.time = FormatLocalTime(record.hour, record.minute, record.second);
     fields.latitude = FormatCoordinate(record.latitude, "N", "S");
     fields.longitude = FormatCoordinate(record.longitude, "E", "W");
-    fields.timeZone = wxString::Format("%d", record.timeZone);
+    fields.timeZone = TimeZoneText(record.timeZone);
     fields.dst = record.dst != 0;
     // For the default slot the progressed flag is what the file writer turns
     // into "Now"; the now flag is cleared by every valid time and would
@@ -98,7 +108,10 @@ ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTime
         result.timeRejected = true;
     }
 
-    result.timeZone = ReadTimeZoneText(fields.timeZone, &record->timeZone);
+    // Only a zone the user typed is checked: one the computer gave (Kiritimati
+    // is UT+14) or a chart file held, left as it is, stays without a word.
+    if (fields.timeZone != TimeZoneText(record->timeZone))
+        result.timeZone = ReadTimeZoneText(fields.timeZone, &record->timeZone);
     record->dst = fields.dst ? 1 : 0;
     record->progressed = fields.progressed ? 1 : 0;
     // A coordinate that does not read leaves the old one in place.

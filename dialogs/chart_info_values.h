@@ -28,9 +28,10 @@ struct ChartInfoFields {
 };
 
 /// Lowest and highest time zone the dialog accepts, in whole hours east.
-/// Kept equal to what the refusal message says.
+/// Tonga and Samoa keep UT+13, so 13 passes although the refusal message
+/// names 12 as the highest.
 constexpr int kLowestTimeZone = -12;
-constexpr int kHighestTimeZone = 12;
+constexpr int kHighestTimeZone = 13;
 
 /// How a time zone text was read.
 enum class TimeZoneRead { Ok, NotANumber, OutOfRange };
@@ -65,7 +66,8 @@ ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNa
 
 /// Stores what the dialog holds into a slot's records: the date always, the
 /// clock time, the zone and each coordinate only when they read (a good time
-/// also clears the "now" flag), the two flags and the names.
+/// also clears the "now" flag), the two flags and the names. A zone text
+/// still as it was filled in keeps the zone, even outside the range.
 ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTimeRecord* record,
                                         ChartNameRecord* names);
 

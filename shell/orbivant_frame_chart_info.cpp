@@ -68,9 +68,7 @@ void OrbivantFrame::RunChartInfoDialog(ChartSlot slot)
     if (read.timeZone == TimeZoneRead::NotANumber)
         ShowMessage("ERROR: Time Zone must be a number!", "ERROR!", errorStyle);
     else if (read.timeZone == TimeZoneRead::OutOfRange)
-        ShowMessage(wxString::Format("ERROR: Time Zone must be between %d and %d", kLowestTimeZone,
-                                     kHighestTimeZone),
-                    "ERROR!", errorStyle);
+        ShowMessage("ERROR: Time Zone must be between -12 and 12", "ERROR!", errorStyle);
     if (read.latitudeRejected)
         ShowMessage("ERROR: Invalid Latitude Entered", "ERROR!", errorStyle);
     if (read.longitudeRejected)

@@ -19,13 +19,16 @@
 #include "dialogs/chart_info_dialog.h"
 #include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
+#include "files/chart_data_file.h"
 #include "files/coordinate_text.h"
 #include "files/default_files.h"
 #include "files/text_file_io.h"
+#include "platform/file_choice.h"
 #include "shell/command_ids.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/dialogs/dialog_driver.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/support/time_zone.h"
 
 namespace {
 
@@ -107,10 +110,11 @@ TEST_F(ChartInfoDialogTest, RejectedFieldIsReportedAndKeepsOnlyThatField)
         int hour, storedZone;
         const char* storedPlace;
     } cases[] = {{"25:61", "5", "40:43:00N", "74:00:00W", "ERROR: Invalid Time Entered", 10, 5, oldPlace},
-                 {"11:15", "+13", "40:43:00N", "74:00:00W", range, 11, 5, oldPlace},
+                 {"11:15", "+14", "40:43:00N", "74:00:00W", range, 11, 5, oldPlace},
                  {"11:20", "-13", "40:43:00N", "74:00:00W", range, 11, 5, oldPlace},
                  {"11:25", "5 ", "40:43:00N", "74:00:00W", "ERROR: Time Zone must be a number!", 11, 5, oldPlace},
-                 {"11:30", "+12", "40:43:00N", "74:00:00W", "", 11, 12, oldPlace},
+                 // Tonga and Samoa keep UT+13; the message still names 12.
+                 {"11:30", "+13", "40:43:00N", "74:00:00W", "", 11, 13, oldPlace},
                  {"11:35", "", "40:43:00N", "74:00:00W", "", 11, 0, oldPlace},
                  {"07", "1", "40:43:00N", "74:00:00W", "", 7, 1, oldPlace}, // a bare hour
                  {"08:00", "2", "foo", "2:21:00E", latitude, 8, 2, "40:43:00N 2:21:00E"},
@@ -251,19 +255,92 @@ TEST_F(ChartInfoDialogTest, EditingThePartnerLeavesTheNativeSummaryUntouched)
 
 TEST_F(ChartInfoDialogTest, UntouchedOkKeepsDatesTheCalendarCannotShow)
 {
-    // Time motion and chart files reach years the calendar does not show;
-    // an OK that leaves the calendar alone stores the date as it was.
+    // Time motion and chart files reach years the calendar does not show,
+    // and a chart may fall on a day the computer's own calendar skipped when
+    // its zone crossed the date line. An OK that leaves the calendar alone
+    // stores the date as it was.
+    const char* const newYork = "EST5EDT,M3.2.0,M11.1.0";
     const struct {
-        int day, month, year;
-    } dates[] = {{2, 1, -4999}, {10, 6, -4900}, {29, 2, -4000}, {31, 12, 5000}};
+        const char* tz;
+        int day, month, year, zone, dst;
+    } dates[] = {{newYork, 2, 1, -4999, -5, 0},
+                 {newYork, 10, 6, -4900, -5, 0},
+                 {newYork, 29, 2, -4000, -5, 0},
+                 {newYork, 31, 12, 5000, -5, 0},
+                 {"Pacific/Apia", 30, 12, 2011, -11, 1},
+                 {"Pacific/Kiritimati", 31, 12, 1994, -10, 0},
+                 {"Pacific/Kwajalein", 21, 8, 1993, -12, 0}};
     ChartTimeRecord& native = frame->GetChartSet().times[kSlotNative];
     for (const auto& date : dates) {
-        SCOPED_TRACE(date.year);
+        SCOPED_TRACE(wxString::Format("%s %d", date.tz, date.year));
+        const ov_test::ScopedTimeZone computer(date.tz);
         native.day = date.day, native.month = date.month, native.year = date.year;
+        native.hour = 12, native.minute = 0, native.second = 0;
+        native.timeZone = date.zone, native.dst = date.dst;
+        driver.messages.clear();
         driver.Queue([](wxDialog&) { return int(wxID_OK); });
         SendMenu(kCmdChartInfoNative);
-        EXPECT_EQ(wxString::Format("%d %d %d", native.day, native.month, native.year),
-                  wxString::Format("%d %d %d", date.day, date.month, date.year));
+        EXPECT_EQ(wxString::Format("%d %d %d %d:%02d zone %d dst %d", native.day, native.month, native.year,
+                                   native.hour, native.minute, native.timeZone, native.dst)
+                      .ToStdString(),
+                  wxString::Format("%d %d %d 12:00 zone %d dst %d", date.day, date.month, date.year, date.zone,
+                                   date.dst)
+                      .ToStdString());
+        EXPECT_TRUE(driver.messages.empty());
+    }
+}
+
+// Catches an untouched OK that refuses the zone the program itself put in
+// the field: a computer in Kiritimati gives the start-up charts zone 14,
+// Tonga and Samoa 13, and a chart file may hold up to 24 hours either side.
+// A zone typed outside the range is still refused.
+TEST_F(ChartInfoDialogTest, UntouchedZoneIsKeptWithoutAMessageWhereverItCameFrom)
+{
+    const struct {
+        const char* tz;
+        int zone;
+    } computers[] = {{"Pacific/Kiritimati", 14}, {"Pacific/Tongatapu", 13}, {"Pacific/Apia", 13}};
+    for (const auto& c : computers) {
+        SCOPED_TRACE(c.tz);
+        StartAgainIn(c.tz);
+        ASSERT_EQ(frame->GetChartSet().times[kSlotNative].timeZone, c.zone);
+        driver.messages.clear();
+        driver.Queue([](wxDialog&) { return int(wxID_OK); });
+        SendMenu(kCmdChartInfoNative);
+        EXPECT_TRUE(driver.messages.empty()) << driver.messages[0].message;
+        EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[kSlotNative].timeZone, c.zone);
+    }
+
+    // Typed over zone 14, a zone outside the range is refused again.
+    StartAgainIn("Pacific/Kiritimati");
+    driver.messages.clear();
+    driver.Queue([](wxDialog& d) {
+        Child<Text>(d, "timeZone")->ChangeValue("15");
+        return int(wxID_OK);
+    });
+    SendMenu(kCmdChartInfoNative);
+    ASSERT_EQ(driver.messages.size(), 1u);
+    EXPECT_EQ(driver.messages[0].message, "ERROR: Time Zone must be between -12 and 12");
+    EXPECT_EQ(frame->GetChartSet().times[kSlotNative].timeZone, 14);
+
+    // Partner charts opened from files at the ends of the zones they allow.
+    ChartTimeRecord chart;
+    chart.year = 1980, chart.month = 5, chart.day = 17, chart.hour = 9;
+    for (int zone : {24, -24}) {
+        SCOPED_TRACE(zone);
+        chart.timeZone = zone;
+        const wxString path = GetUserDataFolder("") + "/far_zone.ovs";
+        const std::string bytes = FormatChartFile(chart, {"Far", "Nowhere", 0}, false);
+        ASSERT_EQ(ReplaceFileContents(path, bytes), FileWriteResult::Ok);
+        SetFileChooser([path](const wxString&, const wxString&, int) { return FileChoice(path); });
+        driver.messages.clear();
+        SendMenu(kCmdOpenPartnerChart);
+        SetFileChooser(nullptr);
+        ASSERT_EQ(frame->GetChartSet().times[kSlotPartner].timeZone, zone);
+        driver.Queue([](wxDialog&) { return int(wxID_OK); });
+        SendMenu(kCmdChartInfoPartner);
+        EXPECT_TRUE(driver.messages.empty()) << driver.messages[0].message;
+        EXPECT_EQ(frame->GetCanvas()->GetChartSet().times[kSlotPartner].timeZone, zone);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "shell/clock.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/support/time_zone.h"
 
 namespace ov_test {
 
@@ -23,6 +24,20 @@ void FrameTest::SetUp()
     setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
     tzset();
     SetClockFunction(FixedClock);
+    StartFrame();
+}
+
+void FrameTest::StartAgainIn(const char* timeZone)
+{
+    if (alive)
+        alive->Destroy();
+    PumpEvents(30);
+    ScopedTimeZone::Set(timeZone);
+    StartFrame();
+}
+
+void FrameTest::StartFrame()
+{
     // Every frame starts with its own empty per-user folder, so that one
     // test's default chart file never reaches the next test.
     std::string config = std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/config_XXXXXX";

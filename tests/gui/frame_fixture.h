@@ -75,11 +75,19 @@ protected:
     /// Lets paints and sizes run so the wheel's hit tables are filled.
     void ShowAndPaint();
 
+    /// Closes the frame and starts a new one for the first time, at the
+    /// same clock, on a computer set to another time zone (a TZ value). The
+    /// zone from before the test comes back at its end.
+    void StartAgainIn(const char* timeZone);
+
     OrbivantFrame* frame = nullptr;
     wxWeakRef<wxFrame> alive;
     QuestionHook questions;
 
 private:
+    /// A new frame with its own empty per-user folder.
+    void StartFrame();
+
     std::string oldTimeZone_;
     bool hadTimeZone_ = false;
 };
