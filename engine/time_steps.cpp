@@ -129,8 +129,9 @@ int ComputerFlagAt(int32_t timeZone, int64_t utcMillis)
 }
 
 /// True when the record's zone and daylight-saving flag are the computer's
-/// clock at the record's own moment, as a chart for now would hold it. Only such a chart is carried on by the
-/// computer's clock changes: a chart whose flag says otherwise (a summer
+/// clock at the record's own moment, as a chart for now would hold it. Only
+/// such a chart is carried on by the computer's clock changes: a chart whose
+/// flag says otherwise (a summer
 /// chart on a computer without summer time, a July chart saved without the
 /// flag) would see its clock stand still or jump by two hours on a one-hour
 /// step.
@@ -306,12 +307,12 @@ bool ToTimeSpanMillis(double value, const wxString& unit, int64_t* millis)
     const TimeUnit u = ParseTimeUnit(unit);
     if (u == kUnitNone || !std::isfinite(value) || std::fabs(value) * UnitMillis(u) > kMaxSpanDouble)
         return false;
-    double result = 0.0;
+    const double product = value * UnitMillis(u);
     if (u == kUnitMonth || u == kUnitYear)
-        result = std::trunc(value * (u == kUnitMonth ? kDaysPerMonth : kDaysPerYear)) * 86400000.0;
+        *millis = static_cast<int64_t>(std::trunc(value * (u == kUnitMonth ? kDaysPerMonth : kDaysPerYear)) *
+                                       86400000.0);
     else
-        result = static_cast<double>(TruncateMillis(value * UnitMillis(u), value * UnitMillis(u)));
-    *millis = static_cast<int64_t>(result);
+        *millis = TruncateMillis(product, product);
     return true;
 }
 

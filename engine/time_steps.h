@@ -92,8 +92,9 @@ bool ChartMomentMillis(const ChartTimeRecord& record, int64_t* utcMillis);
 /// When the record's zone and flag are the computer's clock at the record's
 /// present moment, read as a chart for now reads it, the flag follows that
 /// reading's summer time at the new moment wherever the reading's zone is
-/// still the record's zone; otherwise the flag stays. Milliseconds are dropped unless
-/// keepMillis. False (record unchanged) outside the supported years.
+/// still the record's zone; otherwise the flag stays. Milliseconds are
+/// dropped unless keepMillis. False (record unchanged) outside the
+/// supported years.
 bool SetChartMoment(int64_t utcMillis, ChartTimeRecord* record, bool keepMillis = false);
 
 /// Moves a chart by a step times direction: the calendar part on the chart's

@@ -22,7 +22,8 @@ namespace {
 struct Clock {
     long offset = 0;
     bool flagged = false;
-    bool operator!=(const Clock& o) const { return offset != o.offset || flagged != o.flagged; }
+    bool operator==(const Clock& o) const { return offset == o.offset && flagged == o.flagged; }
+    bool operator!=(const Clock& o) const { return !(*this == o); }
 };
 
 bool ClockAt(int64_t t, Clock* clock)
@@ -34,16 +35,24 @@ bool ClockAt(int64_t t, Clock* clock)
     return true;
 }
 
-/// The first second of a change of the clock between a moment that shows
-/// it (near) and one that does not (far), on either side of near.
-bool FindChange(int64_t near, int64_t far, const Clock& here, int64_t* change)
+/// A change of the clock between near, which shows the clock here, and far:
+/// its first second on far's side and the clock there. False when far shows
+/// the clock here as well.
+bool FindChange(int64_t near, int64_t far, const Clock& here, int64_t* change, Clock* across)
 {
+    if (!ClockAt(far, across) || *across == here)
+        return false;
     while (std::llabs(far - near) > 1) {
         const int64_t mid = near + (far - near) / 2;
         Clock clock;
         if (!ClockAt(mid, &clock))
             return false;
-        (clock != here ? far : near) = mid;
+        if (clock != here) {
+            far = mid;
+            *across = clock;
+        } else {
+            near = mid;
+        }
     }
     *change = far;
     return true;
@@ -65,24 +74,20 @@ bool ReadComputerZone(int64_t utcSeconds, ComputerZone* zone)
     constexpr int64_t kWeek = 7 * 86400;
     bool summer = here.flagged;
     for (int64_t k = 1; k <= 53; ++k) {
-        const int64_t samples[2] = {utcSeconds - k * kWeek, utcSeconds + k * kWeek};
-        Clock clocks[2];
+        int64_t change[2];
+        Clock across[2];
         bool changed[2];
-        for (int i = 0; i < 2; ++i)
-            changed[i] = ClockAt(samples[i], &clocks[i]) && clocks[i] != here;
+        for (int i = 0; i < 2; ++i) {
+            const int64_t side = i == 0 ? -1 : 1;
+            changed[i] = FindChange(utcSeconds + side * (k - 1) * kWeek, utcSeconds + side * k * kWeek, here,
+                                    &change[i], &across[i]);
+        }
         if (!changed[0] && !changed[1])
             continue;
-        // The change itself, and the clock just across it; of two changes
-        // within the same week, the nearer.
-        int64_t change[2] = {0, 0};
-        for (int i = 0; i < 2; ++i)
-            changed[i] = changed[i] && FindChange(samples[i] + (i == 0 ? kWeek : -kWeek), samples[i], here, &change[i]);
-        if (!changed[0] && !changed[1])
-            break;
+        // Of two changes within the same week, the nearer.
         const int pick = !changed[0] || (changed[1] && change[1] - utcSeconds < utcSeconds - change[0]) ? 1 : 0;
-        Clock across;
-        if (ClockAt(change[pick], &across) && across.flagged != here.flagged && across.offset != here.offset)
-            summer = here.offset > across.offset;
+        if (across[pick].flagged != here.flagged && across[pick].offset != here.offset)
+            summer = here.offset > across[pick].offset;
         break;
     }
     zone->offsetSeconds = here.offset;

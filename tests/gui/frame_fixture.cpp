@@ -11,7 +11,8 @@ namespace ov_test {
 
 namespace {
 
-std::time_t FixedClock() { return kFixedNow; }
+std::time_t g_now = kFixedNow;
+std::time_t FixedClock() { return g_now; }
 
 } // namespace
 
@@ -23,8 +24,14 @@ void FrameTest::SetUp()
     // New York's rules written out, so no time-zone database is needed.
     setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
     tzset();
+    g_now = kFixedNow;
     SetClockFunction(FixedClock);
     StartFrame();
+}
+
+void FrameTest::SetNow(std::time_t now)
+{
+    g_now = now;
 }
 
 void FrameTest::StartAgainIn(const char* timeZone)

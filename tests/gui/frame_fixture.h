@@ -75,6 +75,10 @@ protected:
     /// Lets paints and sizes run so the wheel's hit tables are filled.
     void ShowAndPaint();
 
+    /// Sets the program's clock to another moment (kFixedNow at the start of
+    /// every test).
+    static void SetNow(std::time_t now);
+
     /// Closes the frame and starts a new one for the first time, at the
     /// same clock, on a computer set to another time zone (a TZ value). The
     /// zone from before the test comes back at its end.

@@ -259,17 +259,13 @@ TEST_F(ChartFileCommandsTest, TheDefaultSlotAsksFirstAndRewritesTheDefaultChartF
     EXPECT_NE(ReadAll(defaultChart).find("Name: Chart 2\r\n"), std::string::npos);
 }
 
-std::time_t g_clock = 0;
-std::time_t TestClock() { return g_clock; }
-
 // Catches "Time: Now" under a fixed date taking the wall clock of a computer
 // minutes beyond a whole-hour zone: in India the chart is kept in zone 5, so
 // the wall clock's 22:26:43 put it half an hour after the moment it was read.
 TEST_F(ChartFileCommandsTest, TimeNowUnderADateIsTheWholeHourZonesClock)
 {
     const ov_test::ScopedTimeZone india("Asia/Kolkata");
-    g_clock = ov_test::Utc(2026, 6, 15, 16, 56) + 43;
-    SetClockFunction(TestClock);
+    SetNow(ov_test::Utc(2026, 6, 15, 16, 56) + 43);
     std::string bytes = FormatChartFile(MakeChart(1990, 8, 5), {"Clock", "Delhi", 0}, false);
     const size_t line = bytes.find("Time: 08:04:09\r\n");
     ASSERT_NE(line, std::string::npos);

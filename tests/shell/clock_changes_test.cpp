@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <string>

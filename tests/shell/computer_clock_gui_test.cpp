@@ -26,9 +26,6 @@ using ov_test::Utc;
 
 namespace {
 
-std::time_t g_now = 0;
-std::time_t CaseClock() { return g_now; }
-
 /// Seconds between a chart's moment and t.
 double SecondsFrom(const ChartTimeRecord& record, std::time_t t)
 {
@@ -70,11 +67,10 @@ TEST_F(FrameTest, ChartsForNowHoldTheComputersMomentInEveryZone)
         {"Africa/Casablanca", june, 0, 1, 15, 30, "London, England"},
     };
     const wxString defaultChart = GetDefaultChartPath(frame->GetProgramFolder());
-    SetClockFunction(CaseClock);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tz + std::string(c.now == december ? " in December" : ""));
         ov_test::ScopedTimeZone::Set(c.tz);
-        g_now = c.now;
+        SetNow(c.now);
 
         // Start-up without a default chart: every slot at now in the home
         // city of the computer's zone; the default chart is written as "Now".
@@ -105,12 +101,13 @@ TEST_F(FrameTest, ChartsForNowHoldTheComputersMomentInEveryZone)
         ov_test::PumpEvents(10);
 
         // The next start reads the "Now" default chart into every slot.
-        g_now += 3 * 3600 + 7 * 60 + 11;
+        const std::time_t later = c.now + 3 * 3600 + 7 * 60 + 11;
+        SetNow(later);
         auto* second = new OrbivantFrame("second", wxPoint(0, 0), wxSize(900, 700), "/nonexistent");
         for (ChartSlot slot = 0; slot < kChartSlots; ++slot) {
             const ChartTimeRecord& t = second->GetChartSet().times[slot];
             EXPECT_EQ(t.timeZone, c.zone) << slot;
-            EXPECT_NEAR(SecondsFrom(t, g_now), 0.0, 1e-3) << slot;
+            EXPECT_NEAR(SecondsFrom(t, later), 0.0, 1e-3) << slot;
         }
         second->Destroy();
         ov_test::PumpEvents(10);
