@@ -30,19 +30,43 @@ double UnitMillis(TimeUnit unit)
     }
 }
 
-/// A count of milliseconds truncated toward zero. The count comes from a
-/// typed decimal number times unit lengths, and a binary fraction holds the
-/// typed number only to within a few units in its last place: 0.02 hours
-/// comes out as 71,999.99999... ms. A count within that error of a whole
-/// millisecond (scale is the size of the whole step the count belongs to,
-/// in milliseconds) is that millisecond; any other is truncated.
-int64_t TruncateMillis(double millis, double scale)
+/// The exact length of a unit, as multiplier / 10^decimals: milliseconds,
+/// or days for the mean month and year.
+struct ExactLength {
+    uint64_t multiplier;
+    int decimals;
+};
+
+/// The mean month (30.43684983 days) and year (365.242198 days), as written.
+constexpr ExactLength kMonthDays{3043684983ULL, 8};
+constexpr ExactLength kYearDays{365242198ULL, 6};
+
+ExactLength UnitExactMillis(TimeUnit unit)
 {
-    constexpr double kBinaryError = 1.0 / (1LL << 48); // 32 units in the last place of a double
-    const double nearest = std::round(millis);
-    if (std::fabs(millis - nearest) <= std::fabs(scale) * kBinaryError)
-        return static_cast<int64_t>(nearest);
-    return static_cast<int64_t>(std::trunc(millis));
+    switch (unit) {
+    case kUnitSecond: return {uint64_t{kMsPerSecond}, 0};
+    case kUnitMinute: return {uint64_t{kMsPerMinute}, 0};
+    case kUnitHour: return {uint64_t{kMsPerHour}, 0};
+    case kUnitDay: return {uint64_t{kMsPerDay}, 0};
+    case kUnitWeek: return {uint64_t{7 * kMsPerDay}, 0};
+    case kUnitMonth: return {kMonthDays.multiplier * kMsPerDay, kMonthDays.decimals};
+    case kUnitYear: return {kYearDays.multiplier * kMsPerDay, kYearDays.decimals};
+    default: return {0, 0};
+    }
+}
+
+/// floor(|count| (or its fraction) x length), as a signed 64-bit count of
+/// the length's unit; the span limits keep it far inside 64 bits.
+int64_t Truncated(const TypedCount& count, bool fractionOnly, ExactLength length)
+{
+    return static_cast<int64_t>(TruncatedProduct(count, fractionOnly, length.multiplier, length.decimals));
+}
+
+/// True when a count is no number, or its step or span in the unit would
+/// carry a chart beyond every supported year.
+bool BeyondSpanLimit(const TypedCount& count, TimeUnit unit)
+{
+    return !std::isfinite(count.value) || std::fabs(count.value) * UnitMillis(unit) > kMaxSpanDouble;
 }
 
 // Proleptic Gregorian day numbers counted from 1970-01-01.
@@ -173,11 +197,12 @@ bool RecordClock(const ChartTimeRecord& record, Clock* clock)
 
 TimeUnit ParseTimeUnit(const wxString& unit)
 {
+    // Wide words: a narrow one would be converted on every search.
     static const struct {
-        const char* word;
+        const wchar_t* word;
         TimeUnit unit;
-    } kWords[] = {{"second", kUnitSecond}, {"minute", kUnitMinute}, {"hour", kUnitHour}, {"day", kUnitDay},
-                  {"week", kUnitWeek},     {"month", kUnitMonth},   {"year", kUnitYear}};
+    } kWords[] = {{L"second", kUnitSecond}, {L"minute", kUnitMinute}, {L"hour", kUnitHour}, {L"day", kUnitDay},
+                  {L"week", kUnitWeek},     {L"month", kUnitMonth},   {L"year", kUnitYear}};
     const wxString lower = unit.Lower();
     for (const auto& w : kWords)
         if (lower.Find(w.word) != wxNOT_FOUND)
@@ -213,32 +238,39 @@ bool CountHasNumber(const wxString& text)
     return ReadLeadingNumber(text, &value);
 }
 
-TimeMotionStep MakeStep(double count, const wxString& unitText, bool timeConsistent, bool wholeRounding)
+TimeMotionStep MakeStep(const TypedCount& count, const wxString& unitText, bool timeConsistent,
+                        bool wholeRounding)
 {
     TimeMotionStep step;
     step.timeSpan = wxTimeSpan();
     const TimeUnit unit = ParseTimeUnit(unitText);
     // A count that is no number, or whose step would carry a chart beyond
     // every supported year, would overflow the span fields: refuse it.
-    if (!std::isfinite(count) || std::fabs(count) * UnitMillis(unit) > kMaxSpanDouble) {
+    if (BeyondSpanLimit(count, unit)) {
         step.valid = false;
         return step;
     }
-    if (std::fabs(count) < 0.0001 || unit == kUnitNone)
+    if (IsBelowTenThousandth(count) || unit == kUnitNone)
         return step;
+    if (count.tooLarge) {
+        step.valid = false;
+        return step;
+    }
+    // Worked out on the magnitude; a negative count negates every field.
+    // The span limit keeps every count here far inside int: no more than
+    // about 4.6 million days.
+    const int64_t sign = count.negative ? -1 : 1;
 
-    const double nearest = std::floor(count + 0.5);
-    if (wholeRounding && std::fabs(count - nearest) < 0.0001) {
-        const long n = static_cast<long>(nearest);
-        const int n32 = static_cast<int>(nearest);
+    if (wholeRounding && IsNearlyWhole(count)) {
+        const int64_t n = sign * static_cast<int64_t>(NearestWhole(count));
         switch (unit) {
-        case kUnitSecond: step.timeSpan = wxTimeSpan::Seconds(n); break;
-        case kUnitMinute: step.timeSpan = wxTimeSpan::Minutes(n); break;
-        case kUnitHour: step.timeSpan = wxTimeSpan::Hours(n); break;
-        case kUnitDay: step.dateSpan = wxDateSpan::Days(n32); break;
-        case kUnitWeek: step.dateSpan = wxDateSpan::Weeks(n32); break;
-        case kUnitMonth: step.dateSpan = wxDateSpan::Months(n32); break;
-        case kUnitYear: step.dateSpan = wxDateSpan::Years(n32); break;
+        case kUnitSecond: step.timeSpan = wxTimeSpan::Milliseconds(n * kMsPerSecond); break;
+        case kUnitMinute: step.timeSpan = wxTimeSpan::Milliseconds(n * kMsPerMinute); break;
+        case kUnitHour: step.timeSpan = wxTimeSpan::Milliseconds(n * kMsPerHour); break;
+        case kUnitDay: step.dateSpan = wxDateSpan::Days(static_cast<int>(n)); break;
+        case kUnitWeek: step.dateSpan = wxDateSpan::Weeks(static_cast<int>(n)); break;
+        case kUnitMonth: step.dateSpan = wxDateSpan::Months(static_cast<int>(n)); break;
+        case kUnitYear: step.dateSpan = wxDateSpan::Years(static_cast<int>(n)); break;
         default: break;
         }
         step.hasTimeSpan = unit <= kUnitHour;
@@ -246,74 +278,92 @@ TimeMotionStep MakeStep(double count, const wxString& unitText, bool timeConsist
         return step;
     }
 
-    const double whole = std::trunc(count);
-    const double fraction = count - whole;
-    const int w = static_cast<int>(whole);
     // The clock part in milliseconds: the whole count of a clock unit, or
-    // the rest of a calendar unit beyond its whole days.
-    double restMillis = count * UnitMillis(unit);
-    if (unit >= kUnitDay) {
-        double days = 0.0;
+    // the rest of a calendar unit beyond its whole days. Each part is the
+    // typed number times the unit, truncated toward zero.
+    int64_t restMillis = 0;
+    if (unit <= kUnitHour) {
+        restMillis = Truncated(count, false, UnitExactMillis(unit));
+    } else {
+        const int whole = static_cast<int>(count.whole);
+        int days = 0;
         wxDateSpan span;
         switch (unit) {
         case kUnitDay:
-            span = wxDateSpan::Days(w);
-            restMillis = fraction * kMsPerDay;
+            span = wxDateSpan::Days(whole);
+            restMillis = Truncated(count, true, {kMsPerDay, 0});
             break;
         case kUnitWeek:
-            days = std::trunc(fraction * 7.0);
-            span = wxDateSpan(0, 0, w, static_cast<int>(days));
-            restMillis = (fraction * 7.0 - days) * kMsPerDay;
+            days = static_cast<int>(Truncated(count, true, {7, 0}));
+            span = wxDateSpan(0, 0, whole, days);
+            restMillis = Truncated(count, true, {7 * kMsPerDay, 0}) - days * kMsPerDay;
             break;
         default: {
-            const double length = unit == kUnitMonth ? kDaysPerMonth : kDaysPerYear;
+            const ExactLength length = unit == kUnitMonth ? kMonthDays : kYearDays;
             // "Time Consistent" counts the whole step in mean-length days;
             // otherwise whole months or years stay calendar units.
-            const double inDays = (timeConsistent ? count : fraction) * length;
-            days = std::trunc(inDays);
-            const int wholeUnits = timeConsistent ? 0 : w;
-            span = unit == kUnitMonth ? wxDateSpan(0, wholeUnits, 0, static_cast<int>(days))
-                                      : wxDateSpan(wholeUnits, 0, 0, static_cast<int>(days));
-            restMillis = (inDays - days) * kMsPerDay;
+            const bool fractionOnly = !timeConsistent;
+            days = static_cast<int>(Truncated(count, fractionOnly, length));
+            const int wholeUnits = timeConsistent ? 0 : whole;
+            span = unit == kUnitMonth ? wxDateSpan(0, wholeUnits, 0, days) : wxDateSpan(wholeUnits, 0, 0, days);
+            restMillis = Truncated(count, fractionOnly, {length.multiplier * kMsPerDay, length.decimals}) -
+                         days * kMsPerDay;
             break;
         }
         }
-        step.dateSpan = span;
+        step.dateSpan = count.negative ? span.Neg() : span;
         step.hasDateSpan = true;
     }
-    step.timeSpan = wxTimeSpan::Milliseconds(TruncateMillis(restMillis, count * UnitMillis(unit)));
+    step.timeSpan = wxTimeSpan::Milliseconds(sign * restMillis);
     step.hasTimeSpan = true;
     return step;
 }
 
+TimeMotionStep MakeStep(double count, const wxString& unit, bool timeConsistent, bool wholeRounding)
+{
+    return MakeStep(TypedCountOf(count), unit, timeConsistent, wholeRounding);
+}
+
 TimeMotionStep ParseStep(const wxString& countText, const wxString& unit, bool timeConsistent)
 {
-    return MakeStep(ReadCount(countText), unit, timeConsistent, true);
+    return MakeStep(ReadTypedCount(countText), unit, timeConsistent, true);
+}
+
+int32_t ToTimerMillis(const TypedCount& count, const wxString& unit)
+{
+    const TimeUnit u = ParseTimeUnit(unit);
+    const double product = count.value * UnitMillis(u);
+    constexpr int64_t kLongest = std::numeric_limits<int32_t>::max();
+    // A first look in double keeps the exact product within 64 bits; NaN
+    // fails both comparisons and so is refused as well.
+    if (!(product > 0.0 && product < 2.0 * static_cast<double>(kLongest)) || count.tooLarge)
+        return 0;
+    const int64_t millis = Truncated(count, false, UnitExactMillis(u));
+    return millis >= 1 && millis <= kLongest ? static_cast<int32_t>(millis) : 0;
 }
 
 int32_t ToTimerMillis(double value, const wxString& unit)
 {
-    const double product = value * UnitMillis(ParseTimeUnit(unit));
-    constexpr int64_t kLongest = std::numeric_limits<int32_t>::max();
-    // NaN fails both comparisons and so is refused as well.
-    if (!(product > 0.0 && product < static_cast<double>(kLongest + 1)))
-        return 0;
-    const int64_t millis = TruncateMillis(product, product);
-    return millis >= 1 && millis <= kLongest ? static_cast<int32_t>(millis) : 0;
+    return ToTimerMillis(TypedCountOf(value), unit);
+}
+
+bool ToTimeSpanMillis(const TypedCount& count, const wxString& unit, int64_t* millis)
+{
+    const TimeUnit u = ParseTimeUnit(unit);
+    if (u == kUnitNone || BeyondSpanLimit(count, u) || count.tooLarge)
+        return false;
+    int64_t magnitude = 0;
+    if (u == kUnitMonth || u == kUnitYear) // whole days of the mean length
+        magnitude = Truncated(count, false, u == kUnitMonth ? kMonthDays : kYearDays) * kMsPerDay;
+    else
+        magnitude = Truncated(count, false, UnitExactMillis(u));
+    *millis = count.negative ? -magnitude : magnitude;
+    return true;
 }
 
 bool ToTimeSpanMillis(double value, const wxString& unit, int64_t* millis)
 {
-    const TimeUnit u = ParseTimeUnit(unit);
-    if (u == kUnitNone || !std::isfinite(value) || std::fabs(value) * UnitMillis(u) > kMaxSpanDouble)
-        return false;
-    const double product = value * UnitMillis(u);
-    if (u == kUnitMonth || u == kUnitYear)
-        *millis = static_cast<int64_t>(std::trunc(value * (u == kUnitMonth ? kDaysPerMonth : kDaysPerYear)) *
-                                       86400000.0);
-    else
-        *millis = TruncateMillis(product, product);
-    return true;
+    return ToTimeSpanMillis(TypedCountOf(value), unit, millis);
 }
 
 int FramePeriodMillis(int framesPerSecond)

@@ -10,6 +10,7 @@
 #include <wx/string.h>
 
 #include "engine/angles.h"
+#include "engine/typed_count.h"
 
 /// The units of the time-motion unit lists; 0 when a text names none.
 enum TimeUnit : int {
@@ -58,19 +59,26 @@ bool CountHasNumber(const wxString& text);
 /// The step of count units. Whole counts (within 0.0001, when wholeRounding)
 /// give calendar units as they are; fractional counts of days and weeks split
 /// into calendar days and a clock rest, and of months and years into mean-
-/// length days ("Time Consistent") or whole months/years plus days.
+/// length days ("Time Consistent") or whole months/years plus days. Every
+/// part is worked out on the count's decimal digits and truncated toward
+/// zero.
+TimeMotionStep MakeStep(const TypedCount& count, const wxString& unit, bool timeConsistent, bool wholeRounding);
+/// The same for a count given as a double, taken as its shortest decimal.
 TimeMotionStep MakeStep(double count, const wxString& unit, bool timeConsistent, bool wholeRounding);
 
-/// The step of a count field's text and a unit (whole-number rounding on).
+/// The step of a count field's text and a unit (whole-number rounding on),
+/// from the digits typed.
 TimeMotionStep ParseStep(const wxString& countText, const wxString& unit, bool timeConsistent);
 
 /// A stepwise timer period in milliseconds; 0 when the count and unit give
 /// no usable period (not finite, below 1 ms or above 2,147,483,647 ms).
+int32_t ToTimerMillis(const TypedCount& count, const wxString& unit);
 int32_t ToTimerMillis(double value, const wxString& unit);
 
 /// A smooth-motion span in milliseconds (months and years as whole days of
 /// their mean length). False when the value is not finite, the unit is not
 /// recognised or the span exceeds kMaxMotionSpanMillis.
+bool ToTimeSpanMillis(const TypedCount& count, const wxString& unit, int64_t* millis);
 bool ToTimeSpanMillis(double value, const wxString& unit, int64_t* millis);
 
 /// The timer period of a frame rate, rounded to whole milliseconds; 0 for a

@@ -78,11 +78,11 @@ bool OrbivantAnim::ReadSettings(CTimeMotionDlg* dialog, bool smooth, bool common
         for (int row = firstRow; row <= lastRow; ++row) {
             int64_t step = 0, real = 0;
             // A real-time span must be a positive number: it divides.
-            if (!ToTimeSpanMillis(ReadCount(dialog->GetMovementCountField(row)->GetValue()),
+            if (!ToTimeSpanMillis(ReadTypedCount(dialog->GetMovementCountField(row)->GetValue()),
                                   dialog->GetMovementUnitList(row)->GetValue(), &step) &&
                 ReadCount(dialog->GetMovementCountField(row)->GetValue()) != 0.0)
                 return refuse(row);
-            if (!ToTimeSpanMillis(ReadCount(dialog->GetRealCountField(row)->GetValue()),
+            if (!ToTimeSpanMillis(ReadTypedCount(dialog->GetRealCountField(row)->GetValue()),
                                   dialog->GetRealUnitList(row)->GetValue(), &real) ||
                 real <= 0)
                 return refuse(row);
@@ -97,7 +97,7 @@ bool OrbivantAnim::ReadSettings(CTimeMotionDlg* dialog, bool smooth, bool common
         return true;
     }
     for (int row = firstRow; row <= lastRow; ++row) {
-        const int32_t period = ToTimerMillis(ReadCount(dialog->GetRealCountField(row)->GetValue()),
+        const int32_t period = ToTimerMillis(ReadTypedCount(dialog->GetRealCountField(row)->GetValue()),
                                              dialog->GetRealUnitList(row)->GetValue());
         if (period < 1 || !dialog->GetStep(!common, row).valid)
             return refuse(row);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "engine/time_steps.h"
@@ -108,57 +109,239 @@ TEST(TimeSteps, PeriodsAndSpansRefuseWhatATimerOrChartCannotHold)
     EXPECT_EQ(FramePeriodMillis(0), 0);
 }
 
-// Catches the binary error of a typed decimal count: "0.02" hours is not
-// exactly 0.02 in a double, and truncating its milliseconds gave 71,999.
-// Every count with up to three decimals below 25 of a clock unit, a day or
-// a week is a whole number of milliseconds, worked out here on the typed
-// digits in integers.
-TEST(TimeSteps, DecimalCountsGiveTheMillisecondsTyped)
+/// What a count typed as the decimal k / 10^decimals gives in a unit, worked
+/// out here in exact rational arithmetic on those digits: the step's fields,
+/// the smooth span and the timer period.
+struct ExactStep {
+    bool hasDate = false, hasTime = false;
+    int64_t years = 0, months = 0, weeks = 0, days = 0, ms = 0;
+    int64_t span = 0;  // smooth-motion span, ms
+    int32_t timer = 0; // stepwise period, ms; 0 refused
+};
+
+using Int = __int128;
+
+Int Pow10(int n)
 {
-    const struct {
-        const char* unit;
-        int64_t millis; // of one unit
-    } units[] = {{"Seconds", 1000}, {"Minutes", 60000}, {"Hours", 3600000}, {"Days", 86400000},
-                 {"Weeks", 7 * 86400000LL}};
-    constexpr int64_t kDay = 86400000;
+    Int p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+ExactStep Exact(int64_t k, int decimals, int unit, bool timeConsistent)
+{
+    constexpr Int kDay = 86400000;
+    // Units in ms as numerator / 10^8: the mean month and year as written.
+    const Int scale = Pow10(8);
+    const Int unitMs[] = {1000 * scale, 60000 * scale, 3600000 * scale, kDay * scale, 7 * kDay * scale,
+                          Int(3043684983LL) * kDay, Int(36524219800LL) * kDay};
+    const int u = unit - kUnitSecond;
+    const Int p = Pow10(decimals);
+    const int sign = k < 0 ? -1 : 1;
+    const Int a = k < 0 ? -Int(k) : Int(k);
+    const Int whole = a / p, fraction = a % p;
+    ExactStep e;
+    e.span = static_cast<int64_t>(u >= 5 ? a * (unitMs[u] / kDay) / (p * scale) * kDay : a * unitMs[u] / (p * scale));
+    const Int total = a * unitMs[u] / (p * scale);
+    e.timer = k > 0 && total >= 1 && total <= 2147483647 ? static_cast<int32_t>(total) : 0;
+    e.span *= sign;
+    if (a * 10000 < p)
+        return e; // below 0.0001: no movement
+    if (fraction * 10000 < p || (p - fraction) * 10000 < p) { // within 0.0001 of whole
+        const int64_t n = sign * static_cast<int64_t>(whole + (2 * fraction >= p));
+        int64_t* field[] = {&e.ms, &e.ms, &e.ms, &e.days, &e.weeks, &e.months, &e.years};
+        *field[u] = u == 0 ? n * 1000 : u == 1 ? n * 60000 : u == 2 ? n * 3600000 : n;
+        e.hasTime = u <= 2;
+        e.hasDate = u > 2;
+        return e;
+    }
+    e.hasTime = true;
+    e.hasDate = u > 2;
+    // The Part of the count the calendar does not keep, in units of the
+    // day or of the unit itself; the rest is clock time beyond whole days.
+    Int daysOf = 0, msOf = 0;
+    if (u <= 2) {
+        msOf = total;
+    } else if (u == 3) {
+        e.days = static_cast<int64_t>(whole);
+        daysOf = 0, msOf = fraction * kDay / p;
+    } else if (u == 4) {
+        e.weeks = static_cast<int64_t>(whole);
+        daysOf = fraction * 7 / p, msOf = fraction * 7 * kDay / p;
+    } else {
+        const Int counted = timeConsistent ? a : fraction;
+        if (!timeConsistent)
+            (u == 5 ? e.months : e.years) = static_cast<int64_t>(whole);
+        daysOf = counted * (unitMs[u] / kDay) / (p * scale);
+        msOf = counted * unitMs[u] / (p * scale);
+    }
+    e.days += static_cast<int64_t>(daysOf);
+    e.ms = static_cast<int64_t>(msOf - daysOf * kDay);
+    e.years *= sign, e.months *= sign, e.weeks *= sign, e.days *= sign, e.ms *= sign;
+    return e;
+}
+
+const wxString kUnitNames[] = {"Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"};
+
+/// Checks the step, span and period a count text gives against the exact
+/// values; false (after a failure) when they differ.
+bool MatchesExact(const std::string& text, int64_t k, int decimals, int unit, bool timeConsistent)
+{
+    const ExactStep e = Exact(k, decimals, unit, timeConsistent);
+    const wxString& name = kUnitNames[unit - kUnitSecond];
+    const wxString typed = wxString::FromAscii(text.c_str());
+    const TimeMotionStep step = ParseStep(typed, name, timeConsistent);
+    int64_t span = 0;
+    const bool spanMade = ToTimeSpanMillis(ReadTypedCount(typed), name, &span);
+    const int32_t timer = ToTimerMillis(ReadTypedCount(typed), name);
+    const bool same = step.valid && step.hasDateSpan == e.hasDate && step.hasTimeSpan == e.hasTime &&
+                      (!e.hasTime || step.timeSpan.GetValue().GetValue() == e.ms) &&
+                      (!e.hasDate || (step.dateSpan.GetYears() == e.years && step.dateSpan.GetMonths() == e.months &&
+                                      step.dateSpan.GetWeeks() == e.weeks && step.dateSpan.GetDays() == e.days)) &&
+                      spanMade && span == e.span && timer == e.timer;
+    if (!same) {
+        ADD_FAILURE() << '"' << text << "\" " << name << (timeConsistent ? ", time consistent" : ", calendar consistent")
+                      << " gives " << step.dateSpan.GetYears() << " y " << step.dateSpan.GetMonths() << " m "
+                      << step.dateSpan.GetWeeks() << " w " << step.dateSpan.GetDays() << " d "
+                      << step.timeSpan.GetValue().GetValue() << " ms (" << step.hasDateSpan << step.hasTimeSpan
+                      << "), span " << span << ", period " << timer << "; exactly " << e.years << " y " << e.months
+                      << " m " << e.weeks << " w " << e.days << " d " << e.ms << " ms (" << e.hasDate << e.hasTime
+                      << "), span " << e.span << ", period " << e.timer;
+    }
+    return same;
+}
+
+std::string Decimal(int64_t k, int decimals)
+{
+    const uint64_t a = k < 0 ? 0 - static_cast<uint64_t>(k) : static_cast<uint64_t>(k);
+    std::string digits = std::to_string(a);
+    if (decimals > 0) {
+        if (digits.size() <= static_cast<size_t>(decimals))
+            digits.insert(0, decimals + 1 - digits.size(), '0');
+        digits.insert(digits.size() - decimals, ".");
+    }
+    return (k < 0 ? "-" : "") + digits;
+}
+
+// Catches lengths read off the binary value of a typed count: "0.02" hours
+// came out 1 ms short, then a tolerance rounded true fractions just below a
+// millisecond up (56.89 months, 711.8 years), and "2.0001" hours read as a
+// whole 2 hours. Every count is checked against exact arithmetic on the
+// digits typed: all three-decimal counts up to 100 months and years by both
+// methods, below 25 of the other units, and a seeded random set with up to
+// six decimals, up to the longest span, in every unit, typed plainly or
+// with an exponent.
+TEST(TimeSteps, StepsSpansAndPeriodsComeFromTheDigitsTyped)
+{
     int wrong = 0;
-    for (const auto& u : units) {
-        for (int64_t thousandths = -24999; thousandths <= 24999 && wrong < 10; ++thousandths) {
-            if (thousandths == 0)
-                continue;
-            char text[32];
-            std::snprintf(text, sizeof text, "%s%lld.%03lld", thousandths < 0 ? "-" : "",
-                          static_cast<long long>(std::llabs(thousandths) / 1000),
-                          static_cast<long long>(std::llabs(thousandths) % 1000));
-            const int64_t total = thousandths * (u.millis / 1000);
-            const TimeMotionStep step = ParseStep(text, u.unit, true);
-            // Days and weeks keep whole days (of the fraction, for weeks) as
-            // calendar days and the rest as clock time.
-            int64_t days = 0, weeks = 0;
-            if (u.millis == kDay)
-                days = total / kDay;
-            else if (u.millis > kDay)
-                weeks = thousandths / 1000, days = (total - weeks * u.millis) / kDay;
-            const int64_t clock = total - (weeks * 7 + days) * kDay;
-            const int64_t gotClock = step.hasTimeSpan ? step.timeSpan.GetValue().GetValue() : 0;
-            const int gotDays = step.hasDateSpan ? step.dateSpan.GetDays() : 0;
-            const int gotWeeks = step.hasDateSpan ? step.dateSpan.GetWeeks() : 0;
-            if (gotClock != clock || gotDays != days || gotWeeks != weeks) {
-                ADD_FAILURE() << text << " " << u.unit << " gives " << gotWeeks << " weeks, " << gotDays
-                              << " days and " << gotClock << " ms instead of " << weeks << ", " << days << " and "
-                              << clock;
-                ++wrong;
-            }
-            // Timer periods and smooth spans read the same count.
-            int64_t span = 0;
-            if (!ToTimeSpanMillis(ReadCount(text), u.unit, &span) || span != total ||
-                (total > 0 && total <= 2147483647 && ToTimerMillis(ReadCount(text), u.unit) != total)) {
-                ADD_FAILURE() << text << " " << u.unit << " gives a span of " << span << " ms and a period of "
-                              << ToTimerMillis(ReadCount(text), u.unit) << " ms instead of " << total;
-                ++wrong;
-            }
+    for (int unit = kUnitSecond; unit <= kUnitYear; ++unit) {
+        const int64_t limit = unit >= kUnitMonth ? 100000 : 24999;
+        for (const bool timeConsistent : {true, false}) {
+            if (unit < kUnitMonth && !timeConsistent)
+                continue; // the method only matters for months and years
+            for (int64_t k = -limit; k <= limit && wrong < 10; ++k)
+                wrong += !MatchesExact(Decimal(k, 3), k, 3, unit, timeConsistent);
         }
     }
+
+    std::mt19937_64 random(20261207);
+    const double unitMillis[] = {1e3, 6e4, 3.6e6, 8.64e7, 6.048e8, 2.6297438e9, 3.1556926e10};
+    for (int unit = kUnitSecond; unit <= kUnitYear; ++unit) {
+        // Counts spread evenly over their number of digits, up to just below
+        // the longest span a step may have.
+        const double largest = 0.999 * static_cast<double>(kMaxMotionSpanMillis) / unitMillis[unit - kUnitSecond];
+        for (int i = 0; i < 6000 && wrong < 20; ++i) {
+            const int decimals = static_cast<int>(random() % 7);
+            const double magnitude = std::pow(largest, std::uniform_real_distribution<double>(0, 1)(random));
+            int64_t k = static_cast<int64_t>(magnitude * std::pow(10.0, decimals)) + static_cast<int64_t>(random() % 10);
+            if (random() % 2)
+                k = -k;
+            const bool timeConsistent = random() % 2;
+            std::string text = Decimal(k, decimals);
+            switch (random() % 4) {
+            case 0: text = std::to_string(k) + "e-" + std::to_string(decimals); break; // "5689e-2"
+            case 1: text += decimals > 0 ? "000" : ".000"; break;                      // trailing zeros
+            case 2: text = (k < 0 ? "-00" : "+00") + Decimal(k < 0 ? -k : k, decimals) + " later"; break;
+            default: break;
+            }
+            wrong += !MatchesExact(text, k, decimals, unit, timeConsistent);
+        }
+    }
+
+    // Counts an astrologer reported, and the worked examples of the step
+    // lengths, by name.
+    const struct {
+        const char* text;
+        const char* unit;
+        bool timeConsistent;
+        int years, months, days;
+        int64_t ms;
+    } examples[] = {
+        {"56.89", "Months", true, 0, 0, 1731, 47726221},      // not ...222
+        {"14.722", "Years", false, 14, 0, 263, 60900504},     // not ...505
+        {"711.8", "Years", true, 0, 0, 259979, 34260744},     // not ...745
+        {"1.5", "Months", false, 0, 1, 15, 18871912},         // 5 h 14 min 31 s 912 ms
+        {"1.5", "Months", true, 0, 0, 45, 56615737},          // 15 h 43 min 35 s 737 ms
+        {"2.0000001", "Days", true, 0, 0, 2, 0},              // a whole 2 days
+    };
+    for (const auto& x : examples) {
+        const TimeMotionStep step = ParseStep(x.text, x.unit, x.timeConsistent);
+        EXPECT_EQ(step.dateSpan.GetYears() * 1000000LL + step.dateSpan.GetMonths() * 1000LL + step.dateSpan.GetDays(),
+                  x.years * 1000000LL + x.months * 1000LL + x.days)
+            << x.text << " " << x.unit;
+        EXPECT_EQ(step.hasTimeSpan ? step.timeSpan.GetValue().GetValue() : 0, x.ms) << x.text << " " << x.unit;
+    }
+    EXPECT_EQ(ParseStep("49331515.295666", "Hours", true).timeSpan.GetValue().GetValue(), 177593455064397LL);
+    EXPECT_EQ(ParseStep("0.02", "Hours", true).timeSpan.GetValue().GetValue(), 72000);
+    // 1.0001 and 2.0001 hours both keep their 0.36 s.
+    EXPECT_EQ(ParseStep("1.0001", "Hours", true).timeSpan.GetValue().GetValue(), 3600360);
+    EXPECT_EQ(ParseStep("2.0001", "Hours", true).timeSpan.GetValue().GetValue(), 7200360);
+    int64_t span = 0;
+    ASSERT_TRUE(ToTimeSpanMillis(ReadTypedCount("45545.909243"), "Months", &span));
+    EXPECT_EQ(span, 1386273LL * 86400000);
+    EXPECT_EQ(ToTimerMillis(ReadTypedCount("1.005"), "Seconds"), 1005);
+}
+
+// Catches a count beyond 32 bits converted to int, which is undefined: three
+// billion seconds or minutes, whole or with a fraction, are steps the span
+// limit accepts, and each moves a chart by exactly its length and back.
+TEST(TimeSteps, CountsBeyondThirtyTwoBitsMoveByTheirWholeLength)
+{
+    const ov_test::ScopedTimeZone zone("UTC0");
+    const struct {
+        const char* text;
+        const char* unit;
+        int64_t ms;
+    } counts[] = {{"3000000000", "Seconds", 3000000000000LL},     {"-3000000000.25", "Seconds", -3000000000250LL},
+                  {"3000000000", "Minutes", 180000000000000LL},   {"4294967296.5", "Seconds", 4294967296500LL},
+                  {"2.5e9", "Minutes", 150000000000000LL},        {"-199999999999.999", "Seconds", -199999999999999LL}};
+    for (const auto& c : counts) {
+        SCOPED_TRACE(c.text);
+        const TimeMotionStep step = ParseStep(c.text, c.unit, true);
+        ASSERT_TRUE(step.valid);
+        ASSERT_TRUE(step.hasTimeSpan);
+        EXPECT_FALSE(step.hasDateSpan);
+        EXPECT_EQ(step.timeSpan.GetValue().GetValue(), c.ms);
+        // From far enough on the other side for the step to stay within
+        // the supported years.
+        ChartTimeRecord chart;
+        chart.year = c.ms > 0 ? -4000 : 4000;
+        chart.month = 6;
+        chart.day = 15;
+        chart.hour = 12;
+        int64_t start = 0, moved = 0;
+        ASSERT_TRUE(ChartMomentMillis(chart, &start));
+        ASSERT_TRUE(StepChartTime(step, 1, &chart));
+        ASSERT_TRUE(ChartMomentMillis(chart, &moved));
+        EXPECT_EQ(moved - start, c.ms);
+        ASSERT_TRUE(StepChartTime(step, -1, &chart));
+        ASSERT_TRUE(ChartMomentMillis(chart, &moved));
+        EXPECT_EQ(moved, start);
+    }
+    // Just beyond the longest span: refused, not wrapped.
+    EXPECT_FALSE(ParseStep("400000000001", "Seconds", true).valid);
+    EXPECT_FALSE(ParseStep("-1e300", "Minutes", true).valid);
 }
 
 TEST(TimeSteps, SmoothOffsetScalesElapsedTimeWithoutOverflow)

@@ -188,6 +188,15 @@ TEST_F(TimeMotionTest, SingleStepsMoveTheClockByTheStepInEveryZone)
         {"half seconds backward", newYork, At(2026, 1, 10, 10, -5, 0), "0.5", "Seconds", -4, 9, 59, 58, 0, -2},
         {"hundredths add up", newYork, At(2026, 1, 10, 10, -5, 0), "0.01", "Seconds", 150, 10, 0, 1.5, 0, 1.5},
         {"fiftieths of an hour add up", newYork, At(2026, 1, 10, 12, -5, 0), "0.02", "Hours", 10, 12, 12, 0, 0, 720},
+        // The typed digits decide: 1.0001 hours is not a whole hour, and
+        // 56.89 mean months end 0.9997 ms short of the next millisecond.
+        {"a ten-thousandth beyond a whole hour", newYork, At(2026, 1, 10, 10, 9, 0), "1.0001", "Hours", 1, 11, 0, 0.36,
+         0, 3600.36},
+        {"mean months just short of a millisecond", newYork, At(2026, 1, 10, 10, 9, 0), "56.89", "Months", 1, 23, 15,
+         26.221, 0, 1731 * 86400 + 47726.221},
+        // Three billion seconds, 95 years: whole seconds beyond 32 bits.
+        {"a count beyond 32 bits", newYork, At(2026, 1, 10, 10, 9, 0), "3000000000", "Seconds", 1, 15, 20, 0, 0,
+         3e9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,0 +1,106 @@
+// Feeds arbitrary count texts to the time-motion arithmetic. The first byte
+// chooses the unit (its low three bits: none, then seconds to years), the
+// step method (bit 3) and the numeric language (bit 4: C, or German with its
+// decimal comma); the next six bytes give a chart's clock, zone and flag; the
+// rest is the count text.
+//
+// Properties: the step, the timer period and the smooth span are made
+// without undefined arithmetic (any sanitizer report is a finding); a step
+// of clock time taken and then taken back returns the chart to exactly its
+// moment wherever the years allow the step.
+#include <clocale>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
+#include <wx/string.h>
+
+#include "engine/time_steps.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+const char* const kUnits[] = {"", "Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"};
+std::string g_localeFolder;
+bool g_german = false;
+
+void Require(bool condition, const char* property, const wxString& text)
+{
+    if (condition)
+        return;
+    fprintf(stderr, "property failed: %s [%s]\n", property, static_cast<const char*>(text.utf8_str()));
+    std::abort();
+}
+
+void RemoveLocaleFolder()
+{
+    if (!g_localeFolder.empty())
+        std::system(("rm -rf " + g_localeFolder).c_str());
+}
+
+} // namespace
+
+// Build machines often have only the C locale: compile German into a private
+// folder found through LOCPATH. The computer keeps New York's rules, so
+// charts of zone -5 follow its summer time.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+    char folder[] = "/tmp/ov_fuzz_locale_XXXXXX";
+    if (mkdtemp(folder) == nullptr)
+        return 0;
+    g_localeFolder = folder;
+    atexit(RemoveLocaleFolder);
+    const std::string command = "localedef -i de_DE -f UTF-8 " + g_localeFolder + "/de_DE.UTF-8 >/dev/null 2>&1";
+    if (std::system(command.c_str()) == 0) {
+        setenv("LOCPATH", folder, 1);
+        g_german = true;
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 7)
+        return 0;
+    const uint8_t choice = data[0];
+    const wxString unit = kUnits[choice & 7];
+    const bool timeConsistent = (choice & 8) != 0;
+    setlocale(LC_NUMERIC, g_german && (choice & 16) ? "de_DE.UTF-8" : "C");
+
+    ChartTimeRecord chart;
+    chart.year = static_cast<int16_t>(data[1] | data[2] << 8) % 5001;
+    chart.month = 1 + data[3] % 12;
+    chart.day = 1 + data[4] % 28;
+    chart.hour = data[5] % 24;
+    chart.minute = data[6] % 60;
+    chart.second = data[5] / 24;
+    chart.timeZone = data[6] % 27 - 12;
+    chart.dst = data[4] >> 7;
+
+    const std::string bytes(reinterpret_cast<const char*>(data + 7), size - 7);
+    wxString text = wxString::FromUTF8(bytes.data(), bytes.size());
+    if (text.empty() && !bytes.empty())
+        text = wxString::From8BitData(bytes.data(), bytes.size());
+
+    const TimeMotionStep step = ParseStep(text, unit, timeConsistent);
+    const TypedCount count = ReadTypedCount(text);
+    ToTimerMillis(count, unit);
+    int64_t span = 0;
+    ToTimeSpanMillis(count, unit, &span);
+
+    int64_t before = 0, after = 0;
+    Require(ChartMomentMillis(chart, &before), "the chart has a moment", text);
+    ChartTimeRecord moved = chart;
+    if (!StepChartTime(step, 1, &moved))
+        return 0;
+    if (step.hasDateSpan)
+        return 0; // the calendar clamps days: a month on and back need not return
+    Require(StepChartTime(step, -1, &moved), "a clock step taken can be taken back", text);
+    Require(ChartMomentMillis(moved, &after) && after == before, "a clock step taken back returns the moment", text);
+    return 0;
+}
