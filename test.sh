@@ -2,13 +2,16 @@
 # Sets up, builds and runs the whole test suite, then runs it once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer. The window tests run there
 # without leak checking: the GUI toolkit keeps its own allocations until exit.
-# Every build treats a compiler warning as an error.
+# A compiler warning fails the tests: in build/, shared with ./run.sh, any
+# warning kept from its compiles (also those ./run.sh made); in the sanitizer
+# and fuzz builds, as an error.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 jobs=$(nproc)
 scripts/configure.sh
 cmake --build build -j "$jobs"
+scripts/check_warnings.sh build
 (cd build && ctest --output-on-failure -j "$jobs")
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOV_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-asan -j "$jobs"
