@@ -5,11 +5,12 @@
 // from the offsets and flags the data gives there.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,15 @@
 #include "shell/chart_slots.h"
 #include "shell/clock.h"
 #include "tests/support/time_zone.h"
+#include "tests/support/zone_file.h"
 
 namespace {
 
-/// The names of every zone in the system's time zone data.
+/// The names of every zone in the time zone data that the C library reads
+/// (under TZDIR when that is set), so that a copy there is swept whole.
 std::vector<std::string> SystemZones()
 {
-    std::ifstream in("/usr/share/zoneinfo/tzdata.zi");
+    std::ifstream in(ov_test::ZoneInfoFolder() + "/tzdata.zi");
     std::vector<std::string> zones;
     std::string line;
     while (std::getline(in, line))
@@ -225,19 +228,19 @@ private:
 TEST(ClockChanges, ChartsForNowMovedOverEveryChangeOfTheClocksStayChartsForNow)
 {
     const std::vector<std::string> zones = SystemZones();
-    ASSERT_GT(zones.size(), 300u) << "the system's time zone data (tzdata) is missing";
+    ASSERT_GT(zones.size(), 300u) << "no zone list in " << ov_test::ZoneInfoFolder() << "/tzdata.zi";
     const ov_test::ScopedTimeZone computer("UTC0");
     size_t changesSeen = 0, steps = 0;
     int failures = 0;
     for (const std::string& name : zones) {
-        // A zone without its compiled file reads as universal time and would
-        // pass unseen.
-        struct stat info {};
-        if (stat(("/usr/share/zoneinfo/" + name).c_str(), &info) != 0) {
-            ADD_FAILURE() << "the system's time zone data has no file for " << name;
+        // A zone whose file the C library could not read runs on universal
+        // time and would pass unseen.
+        ov_test::ScopedTimeZone::Set(name.c_str());
+        const std::string notLoaded = ov_test::ZoneNotLoaded(name);
+        if (!notLoaded.empty()) {
+            ADD_FAILURE() << notLoaded;
             continue;
         }
-        ov_test::ScopedTimeZone::Set(name.c_str());
         ClockChangeSweep sweep(name);
         const std::vector<int64_t> changes = ClockChanges(ov_test::Utc(1916, 1, 1), ov_test::Utc(2038, 1, 1));
         changesSeen += changes.size();
@@ -254,6 +257,47 @@ TEST(ClockChanges, ChartsForNowMovedOverEveryChangeOfTheClocksStayChartsForNow)
     // A sweep that found nothing to step over would prove nothing.
     EXPECT_GT(changesSeen, 10000u);
     EXPECT_GT(steps, 12 * changesSeen);
+}
+
+// Catches a sweep that runs on universal time where a zone's file is
+// missing, empty or cut short: each such file is refused, naming it, and the
+// C library's own fallback is told apart from the whole file's clocks even
+// without reading the damaged file.
+TEST(ZoneFileCheck, RefusesAZoneFileTheCLibraryDidNotRead)
+{
+    const std::string source = ov_test::ZoneFilePath("America/St_Johns");
+    std::ifstream in(source, std::ios::binary);
+    const std::string whole{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ov_test::ZoneFile stJohns;
+    ASSERT_EQ(ov_test::ReadZoneFile(source, &stJohns), "") << source;
+
+    std::string folder = testing::TempDir() + "zone_file_check_XXXXXX";
+    ASSERT_NE(mkdtemp(&folder[0]), nullptr);
+    struct Cleanup {
+        std::string folder;
+        ~Cleanup() { std::filesystem::remove_all(folder); }
+    } cleanup{folder};
+    const auto write = [&folder](const std::string& name, const std::string& bytes) {
+        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
+        return folder + "/" + name;
+    };
+    const ov_test::ScopedTimeZone computer("UTC0");
+
+    const std::string copy = write("whole", whole);
+    ov_test::ScopedTimeZone::Set((":" + copy).c_str());
+    EXPECT_EQ(ov_test::ZoneNotLoaded(":" + copy), "");
+
+    const std::string missing = folder + "/missing";
+    const std::string damaged[] = {missing, write("empty", ""), write("cut_to_60", whole.substr(0, 60)),
+                                   write("one_short", whole.substr(0, whole.size() - 1))};
+    for (const std::string& path : damaged) {
+        ov_test::ScopedTimeZone::Set(path.c_str());
+        const std::string notLoaded = ov_test::ZoneNotLoaded(path);
+        EXPECT_NE(notLoaded.find(path), std::string::npos) << path << ": " << notLoaded;
+    }
+    // Where the file is missing, the C library's clocks are not St. John's.
+    ov_test::ScopedTimeZone::Set(missing.c_str());
+    EXPECT_NE(ov_test::LibraryDisagreement(stJohns), "");
 }
 
 } // namespace
