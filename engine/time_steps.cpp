@@ -210,32 +210,9 @@ TimeUnit ParseTimeUnit(const wxString& unit)
     return kUnitNone;
 }
 
-namespace {
-
-/// The leading number of a text; false when it starts with none.
-bool ReadLeadingNumber(const wxString& text, double* value)
-{
-    const wxCharBuffer buffer = text.mb_str();
-    const char* start = buffer.data();
-    if (start == nullptr)
-        return false;
-    char* end = nullptr;
-    *value = std::strtod(start, &end);
-    return end != start;
-}
-
-} // namespace
-
-double ReadCount(const wxString& text)
-{
-    double value = 0.0;
-    return ReadLeadingNumber(text, &value) ? value : 0.0;
-}
-
 bool CountHasNumber(const wxString& text)
 {
-    double value = 0.0;
-    return ReadLeadingNumber(text, &value);
+    return ReadTypedCount(text).hasNumber;
 }
 
 TimeMotionStep MakeStep(const TypedCount& count, const wxString& unitText, bool timeConsistent,

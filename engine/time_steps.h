@@ -51,8 +51,6 @@ struct TimeMotionStep {
 /// "month", "year" looked for in that order, without regard to case.
 TimeUnit ParseTimeUnit(const wxString& unit);
 
-/// The leading number of a count field's text; 0 when it starts with none.
-double ReadCount(const wxString& text);
 /// True when a count field's text starts with a number.
 bool CountHasNumber(const wxString& text);
 

@@ -77,10 +77,10 @@ bool OrbivantAnim::ReadSettings(CTimeMotionDlg* dialog, bool smooth, bool common
             periods[c] = period;
         for (int row = firstRow; row <= lastRow; ++row) {
             int64_t step = 0, real = 0;
+            const TypedCount movement = ReadTypedCount(dialog->GetMovementCountField(row)->GetValue());
             // A real-time span must be a positive number: it divides.
-            if (!ToTimeSpanMillis(ReadTypedCount(dialog->GetMovementCountField(row)->GetValue()),
-                                  dialog->GetMovementUnitList(row)->GetValue(), &step) &&
-                ReadCount(dialog->GetMovementCountField(row)->GetValue()) != 0.0)
+            if (!ToTimeSpanMillis(movement, dialog->GetMovementUnitList(row)->GetValue(), &step) &&
+                movement.value != 0.0)
                 return refuse(row);
             if (!ToTimeSpanMillis(ReadTypedCount(dialog->GetRealCountField(row)->GetValue()),
                                   dialog->GetRealUnitList(row)->GetValue(), &real) ||

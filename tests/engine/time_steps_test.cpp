@@ -158,7 +158,7 @@ ExactStep Exact(int64_t k, int decimals, int unit, bool timeConsistent)
     }
     e.hasTime = true;
     e.hasDate = u > 2;
-    // The Part of the count the calendar does not keep, in units of the
+    // The part of the count the calendar does not keep, in units of the
     // day or of the unit itself; the rest is clock time beyond whole days.
     Int daysOf = 0, msOf = 0;
     if (u <= 2) {

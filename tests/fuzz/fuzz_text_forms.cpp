@@ -133,37 +133,15 @@ struct RawFields {
 
 int Reduce(int32_t value, int modulus) { return int(uint32_t(value) % uint32_t(modulus)); }
 
-std::string g_localeFolder;
-
-void RemoveLocaleFolder()
-{
-    if (!g_localeFolder.empty())
-        std::system(("rm -rf " + g_localeFolder).c_str());
-}
-
 } // namespace
 
 // With LOCPATH set, the C library's newlocale keeps the search list it builds
 // from it; that is no leak of ours.
 extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\nleak:argz_add_sep\n"; }
 
-// Build machines often have only the C locale: compile the languages into a
-// private folder found through LOCPATH.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char folder[] = "/tmp/ov_fuzz_locale_XXXXXX";
-    if (!mkdtemp(folder))
-        return 0;
-    g_localeFolder = folder;
-    atexit(RemoveLocaleFolder);
-    for (int i = 1; i < kLocaleCount; ++i) {
-        const std::string name = kLocales[i];
-        const std::string command = "localedef -i " + name.substr(0, name.find('.')) + " -f UTF-8 " +
-                                    g_localeFolder + "/" + name + " >/dev/null 2>&1";
-        if (std::system(command.c_str()) != 0)
-            fprintf(stderr, "fuzz_text_forms: %s could not be made; its texts run in C\n", name.c_str());
-    }
-    setenv("LOCPATH", folder, 1);
+    ov_fuzz::CompileLocales("fuzz_text_forms", std::vector<std::string>(kLocales + 1, kLocales + kLocaleCount));
     return 0;
 }
 

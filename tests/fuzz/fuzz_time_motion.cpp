@@ -15,8 +15,6 @@
 #include <cstdlib>
 #include <string>
 
-#include <unistd.h>
-
 #include <wx/string.h>
 
 #include "engine/time_steps.h"
@@ -25,7 +23,6 @@
 namespace {
 
 const char* const kUnits[] = {"", "Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"};
-std::string g_localeFolder;
 bool g_german = false;
 
 void Require(bool condition, const char* property, const wxString& text)
@@ -36,30 +33,14 @@ void Require(bool condition, const char* property, const wxString& text)
     std::abort();
 }
 
-void RemoveLocaleFolder()
-{
-    if (!g_localeFolder.empty())
-        std::system(("rm -rf " + g_localeFolder).c_str());
-}
-
 } // namespace
 
-// Build machines often have only the C locale: compile German into a private
-// folder found through LOCPATH. The computer keeps New York's rules, so
-// charts of zone -5 follow its summer time.
+// The computer keeps New York's rules, so charts of zone -5 follow its
+// summer time.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-    char folder[] = "/tmp/ov_fuzz_locale_XXXXXX";
-    if (mkdtemp(folder) == nullptr)
-        return 0;
-    g_localeFolder = folder;
-    atexit(RemoveLocaleFolder);
-    const std::string command = "localedef -i de_DE -f UTF-8 " + g_localeFolder + "/de_DE.UTF-8 >/dev/null 2>&1";
-    if (std::system(command.c_str()) == 0) {
-        setenv("LOCPATH", folder, 1);
-        g_german = true;
-    }
+    g_german = ov_fuzz::CompileLocales("fuzz_time_motion", {"de_DE.UTF-8"})[0];
     return 0;
 }
 
