@@ -75,8 +75,8 @@ ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNa
     fields.name = names.name;
     fields.city = names.place;
     fields.time = FormatLocalTime(record.hour, record.minute, record.second);
-    fields.latitude = FormatCoordinate(record.latitude, "N", "S");
-    fields.longitude = FormatCoordinate(record.longitude, "E", "W");
+    fields.latitude = FormatCoordinate(record.latitude, "N", "S", false);
+    fields.longitude = FormatCoordinate(record.longitude, "E", "W", true);
     fields.timeZone = TimeZoneText(record.timeZone);
     fields.dst = record.dst != 0;
     // For the default slot the progressed flag is what the file writer turns
@@ -90,6 +90,7 @@ ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTime
                                         ChartNameRecord* names)
 {
     ChartInfoReadResult result;
+    const ChartTimeRecord before = *record;
     record->day = fields.day;
     record->month = fields.month;
     record->year = fields.year;
@@ -113,6 +114,12 @@ ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTime
     if (fields.timeZone != TimeZoneText(record->timeZone))
         result.timeZone = ReadTimeZoneText(fields.timeZone, &record->timeZone);
     record->dst = fields.dst ? 1 : 0;
+    // Another date, zone or summer-time flag is a moment of the user's own,
+    // even when the time was refused: a chart for now would be saved as
+    // "Now" and open at a moment the panel never showed.
+    if (record->day != before.day || record->month != before.month || record->year != before.year ||
+        record->timeZone != before.timeZone || record->dst != before.dst)
+        names->isNow = 0;
     record->progressed = fields.progressed ? 1 : 0;
     // A coordinate that does not read leaves the old one in place.
     result.longitudeRejected = !ParseCoordinate(fields.longitude, &record->longitude, 'E', 'W', true);

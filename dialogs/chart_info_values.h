@@ -66,7 +66,8 @@ ChartInfoFields FillChartInfoFields(const ChartTimeRecord& record, const ChartNa
 
 /// Stores what the dialog holds into a slot's records: the date always, the
 /// clock time, the zone and each coordinate only when they read (a good time
-/// also clears the "now" flag), the two flags and the names. A zone text
+/// also clears the "now" flag, and so does a change of the date, the zone or
+/// the summer-time flag), the two flags and the names. A zone text
 /// still as it was filled in keeps the zone, even outside the range.
 ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTimeRecord* record,
                                         ChartNameRecord* names);

@@ -2,7 +2,9 @@
 // information panel: chart set, restrictions, settings, type and view words.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "engine/chart_positions.h"
 
@@ -60,6 +62,22 @@ struct ChartRestrictions {
     uint8_t aspectRestricted[kAspectKinds] = {};
     double orbs[kAspectKinds] = {};
 };
+
+/// The progressed charts' point restrictions are not set on their own: they
+/// follow the charts they progress. Copies the native chart's row to the
+/// progressed native chart's and the partner's to the progressed partner's;
+/// any other slot has no follower.
+inline void CopyRestrictionsToProgressed(ChartRestrictions& restrictions, ChartSlot slot)
+{
+    ChartSlot progressed = -1;
+    if (slot == kSlotNative)
+        progressed = kSlotNativeProgressed;
+    else if (slot == kSlotPartner)
+        progressed = kSlotPartnerProgressed;
+    if (progressed >= 0)
+        std::copy(std::begin(restrictions.pointRestricted[slot]), std::end(restrictions.pointRestricted[slot]),
+                  restrictions.pointRestricted[progressed]);
+}
 
 /// The frame's calculation and view choices.
 struct ChartSettings {

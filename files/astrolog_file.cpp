@@ -23,9 +23,10 @@ bool IsSwitch(const wxString& line, const char* name)
 }
 
 /// A coordinate with its degrees right-aligned in the given width.
-wxString PaddedCoordinate(const DmsAngle& angle, const char* positive, const char* negative, size_t width)
+wxString PaddedCoordinate(const DmsAngle& angle, const char* positive, const char* negative, bool longitude,
+                          size_t width)
 {
-    wxString text = FormatCoordinate(angle, positive, negative);
+    wxString text = FormatCoordinate(angle, positive, negative, longitude);
     const size_t colon = text.find(':');
     if (colon != wxString::npos && colon < width)
         text.Prepend(wxString(' ', width - colon));
@@ -169,7 +170,7 @@ std::string FormatAstrologFile(const ChartTimeRecord& time, const ChartNameRecor
     text << wxString::Format("/qb %s %d %d %2d:%02d:%02d %cT ", monthName, time.day, time.year, time.hour,
                              time.minute, second, marker);
     text << wxString::Format("%+lld:00 ", -static_cast<long long>(time.timeZone))
-         << PaddedCoordinate(time.longitude, "E", "W", 3) << " " << PaddedCoordinate(time.latitude, "N", "S", 2)
+         << PaddedCoordinate(time.longitude, "E", "W", true, 3) << " " << PaddedCoordinate(time.latitude, "N", "S", false, 2)
          << "\r\n";
     text << "/zi " << QuotedText(name.name) << " " << QuotedText(name.place) << "\r\n";
     const wxScopedCharBuffer utf8 = text.utf8_str();

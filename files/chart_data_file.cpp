@@ -139,8 +139,8 @@ std::string FormatChartFile(const ChartTimeRecord& time, const ChartNameRecord& 
     text << wxString::Format("Timezone: %d%s # %s\r\n", time.timeZone, time.dst && !setToNow ? " (DST)" : "",
                              "Positive values are Eastern hemisphere; negative, Western");
     text << "City: " << SingleLine(name.place) << "\r\n";
-    text << "Coordinates: " << FormatCoordinate(time.longitude, "E", "W") << " "
-         << FormatCoordinate(time.latitude, "N", "S") << "\r\n";
+    text << "Coordinates: " << FormatCoordinate(time.longitude, "E", "W", true) << " "
+         << FormatCoordinate(time.latitude, "N", "S", false) << "\r\n";
     const wxScopedCharBuffer utf8 = text.utf8_str();
     return std::string(utf8.data(), utf8.length());
 }

@@ -97,6 +97,9 @@ bool CChartFileIO::LoadConfiguration(ChartFileHost& host, ChartSlot slot, const 
     if (read.apogeeMode)
         SetMeanApogeeMode(record.apogeeMode);
     std::memcpy(restrictions.pointRestricted[slot], record.pointRestricted, sizeof record.pointRestricted);
+    // As the restrictions dialog does, so that a progressed chart on screen
+    // shows what the file says.
+    CopyRestrictionsToProgressed(restrictions, slot);
     std::memcpy(restrictions.aspectRestricted, record.aspectRestricted, sizeof record.aspectRestricted);
     std::memcpy(restrictions.orbs, record.orbs, sizeof record.orbs);
 

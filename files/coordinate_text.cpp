@@ -58,7 +58,8 @@ void StoreAngle(int32_t degrees, int32_t minutes, int32_t seconds, bool negative
 
 } // namespace
 
-wxString FormatCoordinate(const DmsAngle& angle, const wxString& positiveText, const wxString& negativeText)
+wxString FormatCoordinate(const DmsAngle& angle, const wxString& positiveText, const wxString& negativeText,
+                          bool longitude)
 {
     // Whole numbers in 64 bits: a NaN second counts as none and a huge one is
     // capped, so no value of the record makes the conversions overflow.
@@ -71,9 +72,10 @@ wxString FormatCoordinate(const DmsAngle& angle, const wxString& positiveText, c
     long long degrees = givenDegrees + minutes / 60;
     minutes %= 60;
     // 59.5 seconds and above carry, so that a save and reload keeps the
-    // arc-minute; but a carry never takes a coordinate onto the pole or the
-    // date line, which the angle itself never reached.
-    if (degrees != givenDegrees && degrees % 90 == 0) {
+    // arc-minute; but a carry never takes a latitude onto the pole or a
+    // longitude onto the date line, which the angle itself never reached.
+    // Any other whole degree, 90 of longitude among them, takes the carry.
+    if (degrees != givenDegrees && degrees == (longitude ? 180 : 90)) {
         degrees -= 1;
         minutes = 59;
         seconds = 59;

@@ -9,10 +9,11 @@
 
 /// "D:MM:SSH" with the absolute degrees, minutes and whole seconds, H being
 /// negativeText when the angle is negative and positiveText otherwise.
-/// Seconds that round to 60 carry into the minutes and degrees (never onto
-/// 90 or 180); a NaN second counts as 0 and huge ones are capped.
+/// Seconds that round to 60 carry into the minutes and degrees, but never
+/// onto 90 degrees of latitude or 180 of longitude; a NaN second counts as 0
+/// and huge ones are capped.
 wxString FormatCoordinate(const DmsAngle& angle, const wxString& positiveText,
-                          const wxString& negativeText);
+                          const wxString& negativeText, bool longitude);
 
 /// Reads "122W25" (compact) or "122:25:00W" / "37:47N" (colon form) into
 /// angle. Up to 90 degrees for a latitude and 180 for a longitude, minutes

@@ -27,6 +27,23 @@ wxString ChartStepError(int chart)
     return wxString::Format("Error: Invalid time step (%s chart)", names[chart]);
 }
 
+/// True when two records hold the same date, clock, zone and summer-time
+/// flag: the fields a chart file writes for a chart that is not for now.
+bool SameDateAndClock(const ChartTimeRecord& a, const ChartTimeRecord& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+           a.second == b.second && a.timeZone == b.timeZone && a.dst == b.dst;
+}
+
+/// A chart that motion moved shows its own moment, no longer the current
+/// one: cleared, its now flag lets a saved file ("Now") and a swap into the
+/// default slot keep the moment shown.
+void EndNowIfMoved(ChartSet& set, int chart, const ChartTimeRecord& before)
+{
+    if (!SameDateAndClock(set.times[chart], before))
+        set.names[chart].isNow = 0;
+}
+
 } // namespace
 
 wxIMPLEMENT_CLASS(OrbivantAnim, wxEvtHandler);
@@ -187,12 +204,15 @@ bool OrbivantAnim::StepOne(int chart, OrbivantFrame* frame, CTimeMotionDlg* dial
     const TimeMotionStep& step = dialog->GetStep(perChart, chart);
     if (!step.hasDateSpan && !step.hasTimeSpan)
         return step.valid;
+    ChartSet& set = frame->GetChartSet();
+    const ChartTimeRecord before = set.times[chart];
     // One step at a time: calendar steps clamp the day at each, and the
     // clock may change its rules on the way.
-    for (int64_t i = 0; i < times; ++i)
-        if (!StepChartTime(step, direction, &frame->GetChartSet().times[chart]))
-            return false;
-    return true;
+    bool stepped = true;
+    for (int64_t i = 0; i < times && stepped; ++i)
+        stepped = StepChartTime(step, direction, &set.times[chart]);
+    EndNowIfMoved(set, chart, before);
+    return stepped;
 }
 
 void OrbivantAnim::StepTicked(OrbivantFrame* frame, CTimeMotionDlg* dialog, int direction, int64_t times)
@@ -341,7 +361,9 @@ bool OrbivantAnim::UpdateSmoothChart(int chart, OrbivantFrame* frame, int direct
     ChartTimeRecord record = m_baseRecord[chart];
     if (!SetChartMoment(m_baseMoment[chart] + offset, &record))
         return false;
-    ChartTimeRecord& target = frame->GetChartSet().times[chart];
+    ChartSet& set = frame->GetChartSet();
+    ChartTimeRecord& target = set.times[chart];
+    const ChartTimeRecord before = target;
     // Only the date and clock move; place and progressed flag are the chart's.
     target.year = record.year;
     target.month = record.month;
@@ -351,6 +373,7 @@ bool OrbivantAnim::UpdateSmoothChart(int chart, OrbivantFrame* frame, int direct
     target.second = record.second;
     target.timeZone = record.timeZone;
     target.dst = record.dst;
+    EndNowIfMoved(set, chart, before);
     return true;
 }
 

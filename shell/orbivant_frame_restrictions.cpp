@@ -1,9 +1,6 @@
 // The point restrictions and aspect settings dialogs and their commands.
 #include "shell/orbivant_frame.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include <wx/intl.h>
 
 #include "dialogs/dialog_layout.h"
@@ -45,16 +42,7 @@ void OrbivantFrame::RunRestrictionsDialog(ChartSlot slot)
         return;
     for (PointIndex i = 0; i < kChartPoints; ++i)
         m_restrictions.pointRestricted[slot][i] = m_restrictionsDlg->IsPointRestricted(i) ? 1 : 0;
-    // The progressed charts are not edited on their own: they follow the
-    // charts they progress.
-    ChartSlot progressed = -1;
-    if (slot == kSlotNative)
-        progressed = kSlotNativeProgressed;
-    else if (slot == kSlotPartner)
-        progressed = kSlotPartnerProgressed;
-    if (progressed >= 0)
-        std::copy(std::begin(m_restrictions.pointRestricted[slot]), std::end(m_restrictions.pointRestricted[slot]),
-                  m_restrictions.pointRestricted[progressed]);
+    CopyRestrictionsToProgressed(m_restrictions, slot);
     UpdateDisplay(ChartDisplayUpdate::AfterRestrictionChange());
 }
 

@@ -138,7 +138,7 @@ TEST_F(ChartInfoDialogTest, RejectedFieldIsReportedAndKeepsOnlyThatField)
         EXPECT_EQ(partner.hour, c.hour);
         const ChartTimeRecord& shown = frame->GetCanvas()->GetChartSet().times[kSlotPartner];
         EXPECT_EQ(shown.timeZone, c.storedZone);
-        EXPECT_EQ(FormatCoordinate(shown.latitude, "N", "S") + " " + FormatCoordinate(shown.longitude, "E", "W"),
+        EXPECT_EQ(FormatCoordinate(shown.latitude, "N", "S", false) + " " + FormatCoordinate(shown.longitude, "E", "W", true),
                   c.storedPlace);
         EXPECT_EQ(frame->GetChartSet().names[kSlotPartner].name, c.time) << "every other field is stored";
         ASSERT_EQ(driver.messages.size(), c.message.empty() ? 0u : 1u);

@@ -111,27 +111,35 @@ TEST(FormatCoordinate, RoundsSecondsAndCarriesSixtyIntoTheMinutes)
 {
     struct Case {
         DmsAngle angle;
+        bool longitude;
         const char* expected;
     };
     const Case cases[] = {
-        {{-122, 25, 30.4}, "122:25:30W"},
-        {{-122, 25, 30.5}, "122:25:31W"},
-        {{37, 47, 59.6}, "37:48:00E"},   // not 37:47:60
-        {{10, 59, 59.9999}, "11:00:00E"},
-        {{0, -30, 0.0}, "0:30:00W"},
-        {{0, 0, -1.0}, "0:00:01W"},
-        {{0, 0, 0.0}, "0:00:00E"},
-        {{0, 0, -0.4}, "0:00:00E"},      // "0:00:00W" read back as east
-        {{-179, 59, 59.7}, "179:59:59W"}, // 180 would read back as 0
-        {{89, 59, 59.5}, "89:59:59E"},
-        {{10, 75, 125.0}, "11:17:05E"},
+        {{-122, 25, 30.4}, true, "122:25:30W"},
+        {{-122, 25, 30.5}, true, "122:25:31W"},
+        {{37, 47, 59.6}, true, "37:48:00E"}, // not 37:47:60
+        {{10, 59, 59.9999}, true, "11:00:00E"},
+        {{0, -30, 0.0}, true, "0:30:00W"},
+        {{0, 0, -1.0}, true, "0:00:01W"},
+        {{0, 0, 0.0}, true, "0:00:00E"},
+        {{0, 0, -0.4}, true, "0:00:00E"},      // "0:00:00W" read back as east
+        {{10, 75, 125.0}, true, "11:17:05E"},
+        // Only the date line and the poles are kept off; 90 degrees of
+        // longitude, and 45 of latitude, take their carry.
+        {{-179, 59, 59.7}, true, "179:59:59W"}, // 180 would read back as 0
+        {{89, 59, 59.5}, true, "90:00:00E"},
+        {{-89, 59, 59.6}, true, "90:00:00W"},
+        {{89, 59, 59.5}, false, "89:59:59N"},
+        {{-89, 59, 59.9}, false, "89:59:59S"},
+        {{44, 59, 59.5}, false, "45:00:00N"},
         // Values no reader gives once made undefined arithmetic.
-        {{1, 2, std::nan("")}, "1:02:00E"},
-        {{0, 0, 1e300}, "277777777:46:40E"},   // capped at 1e12 seconds
-        {{INT32_MIN, INT32_MIN, -1e300}, "2461052819:54:40W"},
+        {{1, 2, std::nan("")}, true, "1:02:00E"},
+        {{0, 0, 1e300}, true, "277777777:46:40E"},   // capped at 1e12 seconds
+        {{INT32_MIN, INT32_MIN, -1e300}, true, "2461052819:54:40W"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FormatCoordinate(c.angle, "E", "W"), c.expected);
+        EXPECT_EQ(c.longitude ? FormatCoordinate(c.angle, "E", "W", true) : FormatCoordinate(c.angle, "N", "S", false),
+                  c.expected);
 }
 
 double TotalSeconds(const DmsAngle& a)
@@ -144,18 +152,25 @@ double TotalSeconds(const DmsAngle& a)
 TEST(FormatCoordinate, SaveAndReloadKeepsTheAngleWithinASecond)
 {
     const double secondsValues[] = {0.0, 0.49, 29.5, 59.49, 59.5, 59.9999};
-    for (int degrees : {0, 1, 45, 122, 179})
-        for (int minutes : {0, 1, 30, 59})
-            for (double seconds : secondsValues)
-                for (int sign : {1, -1}) {
-                    DmsAngle angle{degrees, minutes, seconds};
-                    if (sign < 0)
-                        degrees ? angle.degrees = -degrees : minutes ? angle.minutes = -minutes : angle.seconds = -seconds;
-                    const wxString text = FormatCoordinate(angle, "E", "W");
-                    DmsAngle back;
-                    ASSERT_TRUE(ParseCoordinate(text, &back, 'E', 'W', true)) << text;
-                    EXPECT_NEAR(TotalSeconds(back), TotalSeconds(angle), 1.0) << text;
-                }
+    for (bool longitude : {true, false})
+        for (int degrees : {0, 1, 45, 89, 122, 179})
+            for (int minutes : {0, 1, 30, 59})
+                for (double seconds : secondsValues)
+                    for (int sign : {1, -1}) {
+                        if (!longitude && degrees > 89)
+                            continue;
+                        DmsAngle angle{degrees, minutes, seconds};
+                        if (sign < 0)
+                            degrees ? angle.degrees = -degrees
+                                    : minutes ? angle.minutes = -minutes : angle.seconds = -seconds;
+                        const wxString text = longitude ? FormatCoordinate(angle, "E", "W", true)
+                                                        : FormatCoordinate(angle, "N", "S", false);
+                        DmsAngle back;
+                        ASSERT_TRUE(longitude ? ParseCoordinate(text, &back, 'E', 'W', true)
+                                              : ParseCoordinate(text, &back, 'N', 'S', false))
+                            << text;
+                        EXPECT_NEAR(TotalSeconds(back), TotalSeconds(angle), 1.0) << text;
+                    }
 }
 
 TEST(ParseDateInto, ReadsNamedAndNumericDatesWithSignedYears)

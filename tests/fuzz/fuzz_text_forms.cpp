@@ -59,11 +59,11 @@ void CheckCoordinateText(const wxString& text, bool longitude)
     Require(std::fabs(Decimal(angle)) <= (longitude ? 180.0 : 90.0), "a coordinate read is in range", text);
     Require(std::abs(angle.minutes) < 60 && std::fabs(angle.seconds) < 60 && angle.seconds == std::floor(angle.seconds),
             "minutes and whole seconds under 60", text);
-    const wxString written = FormatCoordinate(angle, wxString(positive), wxString(negative));
+    const wxString written = FormatCoordinate(angle, wxString(positive), wxString(negative), longitude);
     DmsAngle again{};
     Require(ParseCoordinate(written, &again, positive, negative, longitude), "a written coordinate reads", written);
     Require(Decimal(again) == Decimal(angle), "a coordinate reads back to its value", written);
-    Require(FormatCoordinate(again, wxString(positive), wxString(negative)) == written, "a coordinate is written alike",
+    Require(FormatCoordinate(again, wxString(positive), wxString(negative), longitude) == written, "a coordinate is written alike",
             written);
 }
 
@@ -71,10 +71,10 @@ void CheckWrittenCoordinate(const DmsAngle& angle, bool longitude)
 {
     const wxString positive = longitude ? "E" : "N";
     const wxString negative = longitude ? "W" : "S";
-    const wxString written = FormatCoordinate(angle, positive, negative);
+    const wxString written = FormatCoordinate(angle, positive, negative, longitude);
     DmsAngle back{};
     if (ParseCoordinate(written, &back, positive[0], negative[0], longitude))
-        Require(FormatCoordinate(back, positive, negative) == written, "a written coordinate is a fixed point", written);
+        Require(FormatCoordinate(back, positive, negative, longitude) == written, "a written coordinate is a fixed point", written);
 }
 
 void CheckDateFields(int month, int day, int year, bool mustRead)

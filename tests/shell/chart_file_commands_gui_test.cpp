@@ -8,18 +8,22 @@
 #include <sstream>
 
 #include <wx/dnd.h>
+#include <wx/textctrl.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/stopwatch.h>
 
 #include "display/wheel/chart_canvas.h"
 #include "display/panel/chart_info.h"
+#include "display/panel/info_pages.h"
 #include "files/astrolog_file.h"
 #include "files/chart_data_file.h"
 #include "files/default_files.h"
 #include "platform/file_choice.h"
 #include "shell/clock.h"
 #include "shell/command_ids.h"
+#include "tests/dialogs/dialog_driver.h"
+#include "tests/display/recording_writer.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/time_zone.h"
@@ -288,6 +292,34 @@ TEST_F(ChartFileCommandsTest, TimeNowUnderADateIsTheWholeHourZonesClock)
         EXPECT_EQ(t.dst, 0);
     }
     EXPECT_EQ(frame->GetChartSet().names[kSlotNative].name, "Clock");
+}
+
+// Catches a carry onto 90 degrees of longitude held back as though it were
+// the pole: the Davison place shown at 90°00'00"E was saved as 89:59:59E.
+TEST_F(ChartFileCommandsTest, ADavisonLongitudeCarriedOntoNinetyDegreesIsSavedAsShown)
+{
+    ov_test::DialogDriver driver(&questions);
+    const std::pair<int, const char*> places[] = {{kCmdChartInfoNative, "89:59:58E"},
+                                                  {kCmdChartInfoPartner, "90:00:01E"}};
+    for (const auto& [command, longitude] : places) {
+        driver.Queue([lon = longitude](wxDialog& d) {
+            dynamic_cast<wxTextCtrl*>(d.FindWindow("longitude"))->ChangeValue(lon);
+        }, wxID_OK);
+        SendMenu(command);
+    }
+    EXPECT_TRUE(driver.messages.empty());
+    SendMenu(kCmdViewDavison);
+    ov_test::RecordingWriter summary;
+    DrawSummaryPage(summary, frame->GetInfoPanel()->GetState(), 300, 600);
+    const std::string shown = "Lon.: 90\xC2\xB0" "00'00\"E\n";
+    EXPECT_TRUE(summary.HasText("text", shown));
+
+    ChooseFiles({folder + "/davison.ovs", folder + "/davison.ovs"});
+    SendMenu(kCmdSaveDavisonChart);
+    EXPECT_NE(ReadAll(folder + "/davison.ovs").find("Coordinates: 90:00:00E "), std::string::npos);
+    SendMenu(kCmdOpenTransitChart);
+    const DmsAngle opened = frame->GetChartSet().times[kSlotTransit].longitude;
+    EXPECT_EQ(wxString::Format("%d %d %g", opened.degrees, opened.minutes, opened.seconds), "90 0 0");
 }
 
 TEST_F(ChartFileCommandsTest, StartUpReadsTheDefaultChartIntoEverySlot)

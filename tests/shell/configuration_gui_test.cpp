@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <wx/checkbox.h>
 #include <wx/filedlg.h>
 
 #include "display/wheel/chart_canvas.h"
@@ -19,6 +20,7 @@
 #include "files/default_files.h"
 #include "platform/file_choice.h"
 #include "shell/command_ids.h"
+#include "tests/dialogs/dialog_driver.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/support/test_locale.h"
 
@@ -193,6 +195,37 @@ TEST_F(ConfigurationCommandsTest, RestoreReadsTheDefaultIntoOneOrEverySlotAndRep
                                                     "the program.  Try opening anyway?"});
         EXPECT_EQ(r.orbs[3], answer == wxID_YES ? 6.5 : 1);
     }
+}
+
+// Catches a configuration read into the native chart's row of point
+// restrictions alone: the progressed native chart on screen kept the
+// restrictions the file was meant to replace.
+TEST_F(ConfigurationCommandsTest, ImportAndRestoreReachTheProgressedNativeChartOnScreen)
+{
+    ov_test::DialogDriver driver(&questions);
+    driver.Queue([](wxDialog& d) { dynamic_cast<wxCheckBox*>(d.FindWindow("progressed"))->SetValue(true); },
+                 wxID_OK);
+    SendMenu(kCmdChartInfoNative);
+    const CChartCanvas* canvas = frame->GetCanvas();
+    ASSERT_EQ(canvas->GetShownSlotA(), kSlotNativeProgressed);
+    ASSERT_FALSE(canvas->IsPointRestricted(kSlotNativeProgressed, 0)); // the Sun is shown
+
+    chosen_ = root_ + "/shown.ovc";
+    SendMenu(kCmdExportConfiguration);
+    SendMenu(kCmdSaveConfigurationAsDefault);
+    // The Sun hidden through the restrictions dialog, as the user does; then
+    // each command that reads the saved configuration shows it again.
+    for (int command : {kCmdImportConfiguration, kCmdRestoreConfigurationNatal}) {
+        driver.Queue([](wxDialog& d) { dynamic_cast<wxCheckBox*>(d.FindWindow(100))->SetValue(true); }, wxID_OK);
+        SendMenu(kCmdRestrictionsNative);
+        ASSERT_TRUE(canvas->IsPointRestricted(kSlotNativeProgressed, 0)) << command;
+        SendMenu(command);
+        EXPECT_FALSE(canvas->IsPointRestricted(kSlotNative, 0)) << command;
+        EXPECT_FALSE(canvas->IsPointRestricted(kSlotNativeProgressed, 0)) << command;
+        EXPECT_FALSE(frame->GetRestrictions().pointRestricted[kSlotNativeProgressed][0]) << command;
+    }
+    EXPECT_TRUE(driver.AllStepsRan());
+    EXPECT_TRUE(driver.messages.empty());
 }
 
 TEST_F(ConfigurationCommandsTest, AFailedSaveReportsItAndKeepsTheOldFile)
