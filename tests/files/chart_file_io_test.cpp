@@ -12,10 +12,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 
 #include <wx/arrstr.h>
 
@@ -25,6 +23,7 @@
 #include "files/coordinate_text.h"
 #include "files/text_file_io.h"
 #include "shell/chart_slots.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -60,18 +59,8 @@ public:
     int updates = 0;
 };
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using ov_test::ReadAll;
+using ov_test::WriteAll;
 
 /// The number of names in a folder.
 size_t EntryCount(const std::string& folder)

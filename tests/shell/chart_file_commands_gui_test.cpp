@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include <wx/dnd.h>
 #include <wx/textctrl.h>
@@ -26,24 +24,14 @@
 #include "tests/display/recording_writer.h"
 #include "tests/gui/frame_fixture.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/time_zone.h"
 
 using ov_test::FrameTest;
+using ov_test::ReadAll;
+using ov_test::WriteAll;
 
 namespace {
-
-std::string ReadAll(const wxString& path)
-{
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const wxString& path, const std::string& bytes)
-{
-    std::ofstream(path.fn_str(), std::ios::binary) << bytes;
-}
 
 ChartTimeRecord MakeChart(int year, int hour, int zone)
 {

@@ -6,8 +6,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,21 +20,13 @@
 #include "shell/command_ids.h"
 #include "tests/dialogs/dialog_driver.h"
 #include "tests/gui/frame_fixture.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_locale.h"
 
 namespace {
 
-std::string ReadText(const std::string& path)
-{
-    std::stringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+using ov_test::ReadAll;
+using ov_test::WriteAll;
 
 const char kHeader[] = "Orbivantelle Configuration File, Format Version: 1.0\r\n\r\n";
 
@@ -90,12 +80,12 @@ TEST_F(ConfigurationCommandsTest, StartUpWritesAMissingDefaultAndReadsAnExisting
 {
     std::remove(defaultPath_.c_str());
     frame->ReadDefaultConfigurationFile();
-    const std::string written = ReadText(defaultPath_);
+    const std::string written = ReadAll(defaultPath_);
     for (const char* line : {"House System: Placidus\r\n", "North Node Type: True\r\n", "Sun:            -\r\n",
                              "Lilith:         X\r\n", "Septile:          X\r\n", "Step Method: Time Consistent\r\n"})
         EXPECT_NE(written.find(line), std::string::npos) << line;
 
-    WriteText(defaultPath_, std::string(kHeader) + "House System: Koch\r\nNorth Node Type: Mean\r\nSun: X\r\n"
+    WriteAll(defaultPath_, std::string(kHeader) + "House System: Koch\r\nNorth Node Type: Mean\r\nSun: X\r\n"
                                                    "Trine: X\r\nSquare Orb: 4.25\r\nFrame Rate: 60\r\n");
     frame->ReadDefaultConfigurationFile();
     EXPECT_TRUE(Messages().empty());
@@ -128,7 +118,7 @@ TEST_F(ConfigurationCommandsTest, ExportAndImportRoundTripInAGermanLocale)
     chosen_ = root_ + "/mine";
     SendMenu(kCmdExportConfiguration);
     chosen_ += ".ovc";
-    const std::string text = ReadText(chosen_);
+    const std::string text = ReadAll(chosen_);
     EXPECT_NE(text.find("Trine Orb:            7.25\r\n"), std::string::npos);
     EXPECT_NE(text.find("Pause Duration: 4.5\r\n"), std::string::npos);
 
@@ -156,7 +146,7 @@ TEST_F(ConfigurationCommandsTest, ExportAndImportRoundTripInAGermanLocale)
     SendMenu(kCmdImportConfiguration);
     SendMenu(kCmdExportConfiguration);
     EXPECT_EQ(r.orbs[3], 2);
-    EXPECT_EQ(ReadText(root_ + "/mine.ovc"), text);
+    EXPECT_EQ(ReadAll(root_ + "/mine.ovc"), text);
 }
 
 TEST_F(ConfigurationCommandsTest, RestoreReadsTheDefaultIntoOneOrEverySlotAndReportsEachRejection)
@@ -175,7 +165,7 @@ TEST_F(ConfigurationCommandsTest, RestoreReadsTheDefaultIntoOneOrEverySlotAndRep
     const std::pair<std::string, wxString> rejected[] = {{"Orbivantelle Configuration", "Too small of a file"},
                                                          {std::string(60, 'x'), "Invalid Configuration File"}};
     for (const auto& [bytes, message] : rejected) {
-        WriteText(defaultPath_, bytes);
+        WriteAll(defaultPath_, bytes);
         SendMenu(kCmdRestoreConfigurationAll);
         EXPECT_EQ(Messages(), std::vector<wxString>(8, message));
         SendMenu(kCmdRestoreConfigurationNatal);
@@ -186,7 +176,7 @@ TEST_F(ConfigurationCommandsTest, RestoreReadsTheDefaultIntoOneOrEverySlotAndRep
     EXPECT_EQ(Messages(), std::vector<wxString>{"Error opening file!"});
 
     // A newer version is read only when the user says Yes.
-    WriteText(defaultPath_, "Orbivantelle Configuration File, Format Version: 2.0\r\nTrine Orb: 6.5\r\n");
+    WriteAll(defaultPath_, "Orbivantelle Configuration File, Format Version: 2.0\r\nTrine Orb: 6.5\r\n");
     r.orbs[3] = 1;
     for (int answer : {wxID_NO, wxID_YES}) {
         questions.QueueAnswer(answer);
@@ -231,7 +221,7 @@ TEST_F(ConfigurationCommandsTest, ImportAndRestoreReachTheProgressedNativeChartO
 TEST_F(ConfigurationCommandsTest, AFailedSaveReportsItAndKeepsTheOldFile)
 {
     const std::string old = std::string(kHeader) + "Trine Orb: 6.5\r\n";
-    WriteText(defaultPath_, old);
+    WriteAll(defaultPath_, old);
     chosen_ = root_ + "/missing/mine.ovc"; // no folder to put it in
     SendMenu(kCmdExportConfiguration);
     EXPECT_EQ(Messages(), std::vector<wxString>{"Error opening file " + wxString::FromUTF8(chosen_) +
@@ -247,14 +237,14 @@ TEST_F(ConfigurationCommandsTest, AFailedSaveReportsItAndKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &before);
     EXPECT_EQ(Messages(), std::vector<wxString>{"Error writing file " + wxString::FromUTF8(defaultPath_) +
                                                 "\nFile too large"});
-    EXPECT_EQ(ReadText(defaultPath_), old);
+    EXPECT_EQ(ReadAll(defaultPath_), old);
 
     if (geteuid() != 0) { // the superuser may replace any file
         ::chmod(defaultPath_.c_str(), 0444);
         SendMenu(kCmdSaveConfigurationAsDefault);
         EXPECT_EQ(Messages(), std::vector<wxString>{"Error removing existing file " +
                                                     wxString::FromUTF8(defaultPath_) + "\nPermission denied"});
-        EXPECT_EQ(ReadText(defaultPath_), old);
+        EXPECT_EQ(ReadAll(defaultPath_), old);
     }
     // No temporary file is left behind.
     EXPECT_EQ(std::system(("test -z \"$(ls -A '" + root_ + "/Orbivantelle' | grep '^[.]')\"").c_str()), 0);

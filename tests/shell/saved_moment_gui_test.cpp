@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <wx/calctrl.h>
@@ -22,16 +20,11 @@
 #include "shell/orbivant_anim.h"
 #include "tests/dialogs/dialog_driver.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
-std::string ReadAll(const wxString& path)
-{
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using ov_test::ReadAll;
 
 /// The date, clock to the whole second, zone and flag: what a chart file
 /// keeps of a moment.
