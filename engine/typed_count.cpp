@@ -2,10 +2,9 @@
 
 #include <cctype>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
+#include <locale.h>
 
 namespace {
 
@@ -16,6 +15,14 @@ constexpr int kMaxWholeDigits = 18;
 constexpr int64_t kMaxFractionZeros = 20;
 /// Exponents are read up to this size; larger ones saturate.
 constexpr int64_t kExponentCap = 1000000;
+
+/// The "C" locale as an object, made once: every count field takes "." as
+/// its decimal point, whatever the process's locale says.
+locale_t CNumericLocale()
+{
+    static const locale_t locale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
 
 /// Fills the decimal fields from the significant digits of a plain decimal
 /// and the place of its point (digits before it, possibly negative or beyond
@@ -50,9 +57,9 @@ void SetDigits(const std::string& digits, int64_t point, TypedCount* count)
         count->fraction = std::string(static_cast<size_t>(-point), '0') + significant;
 }
 
-/// Reads [text, end) as a plain decimal, the point being the given one.
-/// False when it is anything else (hexadecimal, "inf", "nan").
-bool ReadPlainDecimal(const char* text, const char* end, const char* decimalPoint, TypedCount* count)
+/// Reads [text, end) as a plain decimal with "." as its point. False when
+/// it is anything else (hexadecimal, "inf", "nan").
+bool ReadPlainDecimal(const char* text, const char* end, TypedCount* count)
 {
     const char* p = text;
     while (p < end && std::isspace(static_cast<unsigned char>(*p)))
@@ -62,14 +69,12 @@ bool ReadPlainDecimal(const char* text, const char* end, const char* decimalPoin
         negative = *p++ == '-';
     std::string digits;
     int64_t point = -1;
-    const size_t pointLength = std::strlen(decimalPoint);
     while (p < end) {
         if (std::isdigit(static_cast<unsigned char>(*p))) {
             digits.push_back(*p++);
-        } else if (point < 0 && pointLength > 0 && static_cast<size_t>(end - p) >= pointLength &&
-                   std::strncmp(p, decimalPoint, pointLength) == 0) {
+        } else if (*p == '.' && point < 0) {
             point = static_cast<int64_t>(digits.size());
-            p += pointLength;
+            ++p;
         } else {
             break;
         }
@@ -115,24 +120,29 @@ TypedCount TypedCountOf(double value)
     // The shortest digits that read back as this double.
     char text[64];
     const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
-    ReadPlainDecimal(text, written.ptr, ".", &count);
+    ReadPlainDecimal(text, written.ptr, &count);
     return count;
 }
 
 TypedCount ReadTypedCount(const wxString& text)
 {
-    const wxCharBuffer buffer = text.mb_str();
-    const char* start = buffer.data();
-    TypedCount count;
-    if (start == nullptr)
-        return count;
+    // A number is ASCII: the text's leading ASCII characters hold all of
+    // it, and whatever follows them (a unit in any script, a currency sign)
+    // only ends it. Taken as they are, not converted to the process's
+    // character set, where a text with any other character has no form.
+    std::string ascii;
+    for (const wxUniChar c : text) {
+        if (!c.IsAscii())
+            break;
+        ascii.push_back(static_cast<char>(c.GetValue()));
+    }
+    const char* start = ascii.c_str();
     char* end = nullptr;
-    const double value = std::strtod(start, &end);
+    const double value = strtod_l(start, &end, CNumericLocale());
+    TypedCount count;
     if (end == start)
         return count;
-    // strtod reads in the user's language, and so does its decimal point.
-    const char* decimalPoint = std::localeconv()->decimal_point;
-    if (!ReadPlainDecimal(start, end, decimalPoint != nullptr ? decimalPoint : ".", &count))
+    if (!ReadPlainDecimal(start, end, &count))
         count = TypedCountOf(value);
     count.value = value;
     count.hasNumber = true;

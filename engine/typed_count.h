@@ -25,10 +25,12 @@ struct TypedCount {
     bool tooLarge = false;
 };
 
-/// The leading number of a count field's text, as strtod reads it in the
-/// user's language; a plain decimal (sign, digits, point, exponent) keeps
-/// its digits exactly, any other number that reading accepts (hexadecimal,
-/// for one) is taken as its shortest decimal form.
+/// The leading number of a count field's text, whatever characters follow
+/// it, as strtod reads it in the C locale: "." is the decimal point whatever
+/// the process's locale, and a comma ends the number. A plain decimal (sign,
+/// digits, point, exponent) keeps its digits exactly; any other number that
+/// reading accepts (hexadecimal, for one) is taken as its shortest decimal
+/// form.
 TypedCount ReadTypedCount(const wxString& text);
 
 /// A count given as a double, taken as its shortest decimal form (the

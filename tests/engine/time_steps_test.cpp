@@ -2,6 +2,7 @@
 // smooth spans and offsets, and moving a chart's moment.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "engine/time_steps.h"
+#include "tests/support/test_locale.h"
 #include "tests/support/time_zone.h"
 
 namespace {
@@ -301,6 +303,68 @@ TEST(TimeSteps, StepsSpansAndPeriodsComeFromTheDigitsTyped)
     ASSERT_TRUE(ToTimeSpanMillis(ReadTypedCount("45545.909243"), "Months", &span));
     EXPECT_EQ(span, 1386273LL * 86400000);
     EXPECT_EQ(ToTimerMillis(ReadTypedCount("1.005"), "Seconds"), 1005);
+}
+
+// Catches a count read through the process's character set and numeric
+// locale: in the C locale a text with any other character than ASCII has no
+// narrow form, so "3días" days read as no number and moved nothing; under a
+// decimal comma "56.89" months would end at its point. The leading number
+// counts, with "." as its point and a comma ending it, in every locale.
+TEST(TimeSteps, TheLeadingNumberCountsWhateverFollowsItInEveryLocale)
+{
+    const ov_test::ScopedTimeZone zone("UTC0");
+    const int64_t h = 3600000, day = 86400000;
+    const struct {
+        const char* text; // UTF-8
+        const char* unit;
+        int months, days;
+        int64_t ms;    // the clock part (0 when none)
+        int64_t moved; // from 2026-01-10 12:00 UT
+    } counts[] = {
+        {"3días", "Days", 0, 3, 0, 3 * day},
+        {"2½", "Hours", 0, 0, 2 * h, 2 * h},
+        {"1.5€", "Hours", 0, 0, 3 * h / 2, 3 * h / 2},
+        {"0.02ч", "Hours", 0, 0, 72000, 72000},
+        // 56.89 x 30.43684983 mean days = 1731 days and 47,726,221.44 ms.
+        {"56.89€", "Months", 0, 1731, 47726221, 1731 * day + 47726221},
+        // The comma ends the number: 56 calendar months, to 2030-09-10.
+        {"56,89", "Months", 56, 0, 0, 1704 * day},
+    };
+    auto check = [&](const char* where) {
+        SCOPED_TRACE(where);
+        for (const auto& c : counts) {
+            SCOPED_TRACE(c.text);
+            const TimeMotionStep step = ParseStep(wxString::FromUTF8(c.text), c.unit, true);
+            ASSERT_TRUE(step.valid);
+            EXPECT_EQ(step.dateSpan.GetYears(), 0);
+            EXPECT_EQ(step.dateSpan.GetMonths(), step.hasDateSpan ? c.months : 0);
+            EXPECT_EQ(step.dateSpan.GetDays(), step.hasDateSpan ? c.days : 0);
+            EXPECT_EQ(step.hasTimeSpan ? step.timeSpan.GetValue().GetValue() : 0, c.ms);
+            ChartTimeRecord chart;
+            chart.year = 2026;
+            chart.month = 1;
+            chart.day = 10;
+            chart.hour = 12;
+            int64_t start = 0, moved = 0;
+            ASSERT_TRUE(ChartMomentMillis(chart, &start));
+            ASSERT_TRUE(StepChartTime(step, 1, &chart));
+            ASSERT_TRUE(ChartMomentMillis(chart, &moved));
+            EXPECT_EQ(moved - start, c.moved);
+        }
+    };
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"C", "C.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr)
+            check(name);
+    }
+    std::setlocale(LC_ALL, "C");
+    {
+        // A decimal comma, compiled when the machine has none installed.
+        const ov_test::ScopedNumericLocale comma("de_DE.UTF-8");
+        if (comma.UsesDecimalComma())
+            check("numbers with a decimal comma");
+    }
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 // Catches a count beyond 32 bits converted to int, which is undefined: three

@@ -1,14 +1,16 @@
-// Feeds arbitrary count texts to the time-motion arithmetic. The first byte
-// chooses the unit (its low three bits: none, then seconds to years), the
-// step method (bit 3) and the numeric language (bit 4: C, or German with its
-// decimal comma); the next six bytes give a chart's clock, zone and flag; the
-// rest is the count text.
+// Feeds arbitrary count texts to the time-motion arithmetic, in the C
+// locale the program runs in. The first byte chooses the unit (its low three
+// bits: none, then seconds to years), the step method (bit 3) and a
+// character other than ASCII (its high four bits); the next six bytes give a
+// chart's clock, zone and flag; the rest is the count text, read as UTF-8
+// (any character up to U+10FFFF) or, when it is not UTF-8, as 8-bit data.
 //
 // Properties: the step, the timer period and the smooth span are made
-// without undefined arithmetic (any sanitizer report is a finding); a step
-// of clock time taken and then taken back returns the chart to exactly its
-// moment wherever the years allow the step.
-#include <clocale>
+// without undefined arithmetic (any sanitizer report is a finding); the
+// text followed by the chosen character and the text again gives the same
+// step as the text alone (only the leading number counts, whatever follows
+// it); a step of clock time taken and then taken back returns the chart to
+// exactly its moment wherever the years allow the step.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -23,7 +25,11 @@
 namespace {
 
 const char* const kUnits[] = {"", "Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"};
-bool g_german = false;
+/// Characters other than ASCII to follow a text: letters, signs, blanks and
+/// digits of other scripts, characters beyond the first 65,536, the last
+/// code point and a control.
+const wxUniChar kOthers[] = {0x00E9, 0x00BD, 0x20AC, 0x0447, 0x00A0, 0x3000, 0x0660, 0xFF10,
+                             0x2212, 0x00B7, 0x066B, 0xFFFD, 0x1F600, 0x1D7CE, 0x10FFFF, 0x0080};
 
 void Require(bool condition, const char* property, const wxString& text)
 {
@@ -40,7 +46,6 @@ void Require(bool condition, const char* property, const wxString& text)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-    g_german = ov_fuzz::CompileLocales("fuzz_time_motion", {"de_DE.UTF-8"})[0];
     return 0;
 }
 
@@ -51,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t choice = data[0];
     const wxString unit = kUnits[choice & 7];
     const bool timeConsistent = (choice & 8) != 0;
-    setlocale(LC_NUMERIC, g_german && (choice & 16) ? "de_DE.UTF-8" : "C");
+    const wxUniChar other = kOthers[choice >> 4];
 
     ChartTimeRecord chart;
     chart.year = static_cast<int16_t>(data[1] | data[2] << 8) % 5001;
@@ -69,6 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         text = wxString::From8BitData(bytes.data(), bytes.size());
 
     const TimeMotionStep step = ParseStep(text, unit, timeConsistent);
+    const TimeMotionStep followed = ParseStep(text + other + text, unit, timeConsistent);
+    Require(followed.valid == step.valid && followed.hasDateSpan == step.hasDateSpan &&
+                followed.hasTimeSpan == step.hasTimeSpan && followed.dateSpan == step.dateSpan &&
+                followed.timeSpan == step.timeSpan,
+            "what follows the leading number changes no step", text);
     const TypedCount count = ReadTypedCount(text);
     ToTimerMillis(count, unit);
     int64_t span = 0;

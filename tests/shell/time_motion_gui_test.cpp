@@ -21,6 +21,7 @@
 #include "dialogs/time_motion_dialog.h"
 #include "display/panel/chart_info.h"
 #include "display/wheel/chart_canvas.h"
+#include "engine/time_steps.h"
 #include "shell/command_ids.h"
 #include "shell/orbivant_anim.h"
 #include "tests/gui/frame_fixture.h"
@@ -382,6 +383,56 @@ TEST_F(TimeMotionTest, OkRestartsWithNewSettingsCancelAndCloseDoNot)
     // Closing the frame stops the motion before the frame goes.
     frame->Close(true);
     EXPECT_FALSE(Anim()->IsRunning());
+}
+
+// Catches a movement count read through the process's character set: in
+// the C locale the program runs in, a count followed by any other character
+// than ASCII read as no number, so OK's restart refused it and a single step
+// moved nothing.
+TEST_F(TimeMotionTest, ACountTypedWithAUnitOrSignAfterItStepsByItsLeadingNumber)
+{
+    const int64_t day = 86400000;
+    const struct {
+        const char* typed; // UTF-8
+        const char* unit;
+        int64_t moved; // ms
+    } counts[] = {
+        {"3días", "Days", 3 * day},
+        {"2½", "Hours", 2 * 3600000},
+        // 56.89 mean months of 30.43684983 days.
+        {"56.89€", "Months", 1731 * day + 47726221},
+    };
+    ov_test::DialogDriver driver(&questions);
+    for (const auto& c : counts) {
+        SCOPED_TRACE(c.typed);
+        // A stepwise motion runs, so that OK restarts it with the new count.
+        Mode(false, false);
+        Row(kCommon, "1", "Hours", "60", "Seconds");
+        Charts(true, false, false);
+        SendMenu(kCmdGoForward);
+        ASSERT_TRUE(Anim()->IsRunning());
+        driver.messages.clear();
+        driver.Queue(
+            [&](wxDialog&) {
+                Dialog()->GetMovementCountField(kCommon)->ChangeValue(wxString::FromUTF8(c.typed));
+                Dialog()->GetMovementUnitList(kCommon)->SetStringSelection(c.unit);
+            },
+            wxID_OK);
+        SendMenu(kCmdTimeMotionSettings);
+        EXPECT_TRUE(driver.messages.empty()) << driver.messages[0].message.utf8_str().data();
+        EXPECT_TRUE(Anim()->IsRunning());
+        SendMenu(kCmdStopTimeMotion);
+
+        // A chart in its own zone, so only the step moves its moment.
+        Times(0) = At(2026, 1, 10, 10, 9, 0);
+        int64_t before = 0, after = 0;
+        ASSERT_TRUE(ChartMomentMillis(Times(0), &before));
+        SendMenu(kCmdStepForward);
+        ASSERT_TRUE(ChartMomentMillis(Times(0), &after));
+        EXPECT_EQ(after - before, c.moved);
+    }
+    EXPECT_EQ(driver.Runs(), 3);
+    EXPECT_TRUE(questions.Shown().empty());
 }
 
 TEST_F(TimeMotionTest, AMomentBeyondTheSupportedYearsStopsTheMotion)
