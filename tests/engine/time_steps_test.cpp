@@ -310,6 +310,28 @@ TEST(TimeSteps, StepsSpansAndPeriodsComeFromTheDigitsTyped)
 // narrow form, so "3días" days read as no number and moved nothing; under a
 // decimal comma "56.89" months would end at its point. The leading number
 // counts, with "." as its point and a comma ending it, in every locale.
+/// A chart at noon of its zone (the records' zone 0) on the given day.
+ChartTimeRecord ChartAtNoon(int year, int month, int day)
+{
+    ChartTimeRecord chart;
+    chart.year = year;
+    chart.month = month;
+    chart.day = day;
+    chart.hour = 12;
+    return chart;
+}
+
+/// The milliseconds one step moves the chart; the lowest int64_t when the
+/// chart has no moment or the step cannot be taken.
+int64_t MillisMovedBy(const TimeMotionStep& step, int direction, ChartTimeRecord* chart)
+{
+    int64_t start = 0, moved = 0;
+    if (!ChartMomentMillis(*chart, &start) || !StepChartTime(step, direction, chart) ||
+        !ChartMomentMillis(*chart, &moved))
+        return std::numeric_limits<int64_t>::min();
+    return moved - start;
+}
+
 TEST(TimeSteps, TheLeadingNumberCountsWhateverFollowsItInEveryLocale)
 {
     const ov_test::ScopedTimeZone zone("UTC0");
@@ -340,16 +362,8 @@ TEST(TimeSteps, TheLeadingNumberCountsWhateverFollowsItInEveryLocale)
             EXPECT_EQ(step.dateSpan.GetMonths(), step.hasDateSpan ? c.months : 0);
             EXPECT_EQ(step.dateSpan.GetDays(), step.hasDateSpan ? c.days : 0);
             EXPECT_EQ(step.hasTimeSpan ? step.timeSpan.GetValue().GetValue() : 0, c.ms);
-            ChartTimeRecord chart;
-            chart.year = 2026;
-            chart.month = 1;
-            chart.day = 10;
-            chart.hour = 12;
-            int64_t start = 0, moved = 0;
-            ASSERT_TRUE(ChartMomentMillis(chart, &start));
-            ASSERT_TRUE(StepChartTime(step, 1, &chart));
-            ASSERT_TRUE(ChartMomentMillis(chart, &moved));
-            EXPECT_EQ(moved - start, c.moved);
+            ChartTimeRecord chart = ChartAtNoon(2026, 1, 10);
+            EXPECT_EQ(MillisMovedBy(step, 1, &chart), c.moved);
         }
     };
     const std::string before = std::setlocale(LC_ALL, nullptr);
@@ -389,19 +403,9 @@ TEST(TimeSteps, CountsBeyondThirtyTwoBitsMoveByTheirWholeLength)
         EXPECT_EQ(step.timeSpan.GetValue().GetValue(), c.ms);
         // From far enough on the other side for the step to stay within
         // the supported years.
-        ChartTimeRecord chart;
-        chart.year = c.ms > 0 ? -4000 : 4000;
-        chart.month = 6;
-        chart.day = 15;
-        chart.hour = 12;
-        int64_t start = 0, moved = 0;
-        ASSERT_TRUE(ChartMomentMillis(chart, &start));
-        ASSERT_TRUE(StepChartTime(step, 1, &chart));
-        ASSERT_TRUE(ChartMomentMillis(chart, &moved));
-        EXPECT_EQ(moved - start, c.ms);
-        ASSERT_TRUE(StepChartTime(step, -1, &chart));
-        ASSERT_TRUE(ChartMomentMillis(chart, &moved));
-        EXPECT_EQ(moved, start);
+        ChartTimeRecord chart = ChartAtNoon(c.ms > 0 ? -4000 : 4000, 6, 15);
+        EXPECT_EQ(MillisMovedBy(step, 1, &chart), c.ms);
+        EXPECT_EQ(MillisMovedBy(step, -1, &chart), -c.ms);
     }
     // Just beyond the longest span: refused, not wrapped.
     EXPECT_FALSE(ParseStep("400000000001", "Seconds", true).valid);
