@@ -131,18 +131,11 @@ ChartInfoReadResult ReadChartInfoFields(const ChartInfoFields& fields, ChartTime
 
 void AdjustShownSlotsAfterEdit(ChartSlot edited, bool progressed, ChartSettings* settings)
 {
-    ChartSlot plain, advanced;
-    if (edited == kSlotNative) {
-        plain = kSlotNative;
-        advanced = kSlotNativeProgressed;
-    } else if (edited == kSlotPartner) {
-        plain = kSlotPartner;
-        advanced = kSlotPartnerProgressed;
-    } else {
+    const ChartSlot advanced = ProgressedSlotOf(edited);
+    if (advanced < 0)
         return;
-    }
-    const ChartSlot from = progressed ? plain : advanced;
-    const ChartSlot to = progressed ? advanced : plain;
+    const ChartSlot from = progressed ? edited : advanced;
+    const ChartSlot to = progressed ? advanced : edited;
     for (ChartSlot* shown : {&settings->shownA, &settings->shownB, &settings->shownC})
         if (*shown == from)
             *shown = to;

@@ -63,17 +63,20 @@ struct ChartRestrictions {
     double orbs[kAspectKinds] = {};
 };
 
+/// The slot that shows the native (3) or partner (4) chart progressed; -1
+/// for every other slot, which has no progressed chart.
+inline ChartSlot ProgressedSlotOf(ChartSlot slot)
+{
+    return slot == kSlotNative ? kSlotNativeProgressed : slot == kSlotPartner ? kSlotPartnerProgressed : -1;
+}
+
 /// The progressed charts' point restrictions are not set on their own: they
 /// follow the charts they progress. Copies the native chart's row to the
 /// progressed native chart's and the partner's to the progressed partner's;
 /// any other slot has no follower.
 inline void CopyRestrictionsToProgressed(ChartRestrictions& restrictions, ChartSlot slot)
 {
-    ChartSlot progressed = -1;
-    if (slot == kSlotNative)
-        progressed = kSlotNativeProgressed;
-    else if (slot == kSlotPartner)
-        progressed = kSlotPartnerProgressed;
+    const ChartSlot progressed = ProgressedSlotOf(slot);
     if (progressed >= 0)
         std::copy(std::begin(restrictions.pointRestricted[slot]), std::end(restrictions.pointRestricted[slot]),
                   restrictions.pointRestricted[progressed]);

@@ -170,8 +170,8 @@ std::string FormatAstrologFile(const ChartTimeRecord& time, const ChartNameRecor
     text << wxString::Format("/qb %s %d %d %2d:%02d:%02d %cT ", monthName, time.day, time.year, time.hour,
                              time.minute, second, marker);
     text << wxString::Format("%+lld:00 ", -static_cast<long long>(time.timeZone))
-         << PaddedCoordinate(time.longitude, "E", "W", true, 3) << " " << PaddedCoordinate(time.latitude, "N", "S", false, 2)
-         << "\r\n";
+         << PaddedCoordinate(time.longitude, "E", "W", true, 3) << " "
+         << PaddedCoordinate(time.latitude, "N", "S", false, 2) << "\r\n";
     text << "/zi " << QuotedText(name.name) << " " << QuotedText(name.place) << "\r\n";
     const wxScopedCharBuffer utf8 = text.utf8_str();
     return std::string(utf8.data(), utf8.length());

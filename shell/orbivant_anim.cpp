@@ -36,8 +36,8 @@ bool SameDateAndClock(const ChartTimeRecord& a, const ChartTimeRecord& b)
 }
 
 /// A chart that motion moved shows its own moment, no longer the current
-/// one: cleared, its now flag lets a saved file ("Now") and a swap into the
-/// default slot keep the moment shown.
+/// one: its now flag is cleared, so that a saved file and a swap into the
+/// default slot keep the moment shown instead of writing "Now".
 void EndNowIfMoved(ChartSet& set, int chart, const ChartTimeRecord& before)
 {
     if (!SameDateAndClock(set.times[chart], before))
