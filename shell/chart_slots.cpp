@@ -240,6 +240,11 @@ void SwapChartData(ChartSet& set, ChartSlot a, ChartSlot b)
                                (a == kSlotPartner && b == kSlotNative);
     if (a == kSlotDefault || b == kSlotDefault) {
         const ChartSlot other = a == kSlotDefault ? b : a;
+        // The default chart is for now only while its start-up box is ticked,
+        // as its file says: a stale now flag would save the chart that leaves
+        // it as "Now", at a moment it never showed.
+        if (times[kSlotDefault].progressed == 0)
+            set.names[kSlotDefault].isNow = 0;
         // After the exchange slot 7's start-up flag tells whether the chart
         // that moved there was a "now" chart; the other slot is not progressed.
         times[kSlotDefault].progressed = 0;

@@ -1,7 +1,9 @@
 // A chart saved after it was moved is the chart that was shown: time motion,
 // stepwise or smooth, and a Chart Info OK that changes the date, the zone or
 // the summer-time box all end a chart's "now", so its file holds the moment
-// on screen and not "Now". Each file is opened again at a later clock.
+// on screen and not "Now"; a default chart swapped into the native slot is
+// for now only when the default chart file says so. Each file is opened
+// again at a later clock.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,15 +66,17 @@ protected:
 
     const ChartTimeRecord& Native() { return frame->GetChartSet().times[kSlotNative]; }
 
-    /// Saves the native chart to a file of its own, moves the clock on a
-    /// day and five hours, and opens the file again into the native slot.
-    /// Returns the file's text.
-    std::string SaveAndReopen(const char* name)
+    /// Saves a chart that can be moved (native, partner or transit) to a
+    /// file of its own, moves the clock on a day and five hours, and opens
+    /// the file again into the same slot. Returns the file's text.
+    std::string SaveAndReopen(const char* name, ChartSlot slot = kSlotNative)
     {
+        const int save[] = {kCmdSaveNativeChart, kCmdSavePartnerChart, kCmdSaveTransitChart};
+        const int open[] = {kCmdOpenNativeChart, kCmdOpenPartnerChart, kCmdOpenTransitChart};
         chosen = folder + "/" + name + ".ovs";
-        SendMenu(kCmdSaveNativeChart);
+        SendMenu(save[slot]);
         SetNow(ov_test::kFixedNow + 29 * 3600);
-        SendMenu(kCmdOpenNativeChart);
+        SendMenu(open[slot]);
         SetNow(ov_test::kFixedNow);
         return ReadAll(chosen);
     }
@@ -109,6 +113,56 @@ TEST_F(SavedMomentTest, AChartMovedStepwiseOrSmoothlyIsSavedAtTheMomentShown)
     file = SaveAndReopen("now");
     EXPECT_NE(file.find("Date: Now\r\nTime: Now\r\n"), std::string::npos) << file;
     EXPECT_EQ(Moment(Native()), "2026-06-16 15:30:00 zone -5 dst 1") << "opened at the later clock";
+}
+
+// Catches a chart that loses its "now" only when it is the native chart, or
+// only when it moves forward: each moving chart, stepped or moved smoothly
+// either way, is saved at the moment it shows.
+TEST_F(SavedMomentTest, EveryMovingChartInEitherDirectionIsSavedAtTheMomentShown)
+{
+    const int forNow[] = {kCmdChartForNowNative, kCmdChartForNowPartner, kCmdChartForNowTransit};
+    const struct {
+        const char* what;
+        ChartSlot slot;
+        int command;  // Shift-Right, Shift-Left, Ctrl-Right or Ctrl-Left
+        const char* shown; // nullptr: smooth motion, somewhere before or after 10:30
+    } cases[] = {
+        {"partner, a step forward", kSlotPartner, kCmdStepForward, "2026-06-15 11:30:00 zone -5 dst 1"},
+        {"transit, a step forward", kSlotTransit, kCmdStepForward, "2026-06-15 11:30:00 zone -5 dst 1"},
+        {"native, a step backward", kSlotNative, kCmdStepBackward, "2026-06-15 09:30:00 zone -5 dst 1"},
+        {"partner, a step backward", kSlotPartner, kCmdStepBackward, "2026-06-15 09:30:00 zone -5 dst 1"},
+        {"native, smoothly backward", kSlotNative, kCmdGoBackward, nullptr},
+        {"transit, smoothly backward", kSlotTransit, kCmdGoBackward, nullptr},
+    };
+    CTimeMotionDlg* dialog = frame->GetTimeMotionDialog();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int chart = 0; chart < 3; ++chart)
+            dialog->GetChartBox(chart)->SetValue(chart == c.slot);
+        dialog->GetSmoothBox()->SetValue(c.shown == nullptr);
+        dialog->UpdateControls();
+        SendMenu(forNow[c.slot]);
+        const ChartTimeRecord& record = frame->GetChartSet().times[c.slot];
+        const std::string start = Moment(record);
+        ASSERT_EQ(start, "2026-06-15 10:30:00 zone -5 dst 1");
+        ASSERT_EQ(frame->GetChartSet().names[c.slot].isNow, 1);
+
+        SendMenu(c.command);
+        if (c.shown == nullptr) {
+            ASSERT_TRUE(frame->GetTimeMotion()->IsRunning());
+            ov_test::PumpEvents(400);
+            SendMenu(kCmdStopTimeMotion); // Ctrl-Down
+        }
+        const std::string shown = Moment(record);
+        if (c.shown != nullptr)
+            EXPECT_EQ(shown, c.shown);
+        else
+            EXPECT_LT(shown, start) << "smooth motion backward moved the chart back";
+
+        const std::string file = SaveAndReopen("moved", c.slot);
+        EXPECT_EQ(file.find("Now"), std::string::npos) << file;
+        EXPECT_EQ(Moment(record), shown) << "opened again at a later clock";
+    }
 }
 
 TEST_F(SavedMomentTest, ASwapAfterAMoveKeepsTheMovedChartInTheDefaultFile)
@@ -176,6 +230,56 @@ TEST_F(SavedMomentTest, ChartInfoWithARefusedTimeEndsNowOnlyWhenDateZoneOrSummer
             EXPECT_NE(file.find("Date: Now\r\nTime: Now\r\n"), std::string::npos) << file;
         }
     }
+}
+
+// Catches a default chart made a fixed moment, its start-up box cleared and
+// its time refused, that swapped into the native slot still marked for now
+// and was saved as "Now". The untouched start-up default swaps in as a chart
+// for now.
+TEST_F(SavedMomentTest, ADefaultChartSwappedInIsSavedAsNowOnlyWhenItsFileSaysNow)
+{
+    StartAgainIn("Europe/Berlin");
+    const wxString defaultChart = GetDefaultChartPath("");
+    ASSERT_NE(ReadAll(defaultChart).find("Date: Now\r\nTime: Now\r\n"), std::string::npos);
+
+    // The start-up default: Ctrl-Alt-4 and Yes, saved as "Now" and opened
+    // at the later clock. Swapped back, both are charts for now again.
+    driver.QueueAnswer(wxID_YES);
+    SendMenu(kCmdSwapNatalDefault);
+    std::string file = SaveAndReopen("startup-default");
+    EXPECT_NE(file.find("Date: Now\r\nTime: Now\r\n"), std::string::npos) << file;
+    EXPECT_EQ(Moment(Native()), "2026-06-16 21:30:00 zone 1 dst 1");
+    SendMenu(kCmdChartForNowNative);
+    driver.QueueAnswer(wxID_YES);
+    SendMenu(kCmdSwapNatalDefault);
+
+    // Ctrl-Alt-Z: "Set Time to Now on Startup" cleared and the time "25:99".
+    driver.messages.clear();
+    driver.Queue(
+        [](wxDialog& d) {
+            Child<wxCheckBox>(d, "progressed")->SetValue(false);
+            Child<wxTextCtrl>(d, "time")->ChangeValue("25:99");
+        },
+        wxID_OK);
+    driver.QueueAnswer(wxID_YES);
+    SendMenu(kCmdChartInfoDefault);
+    ASSERT_EQ(driver.messages.size(), 2u);
+    EXPECT_EQ(driver.messages[1].message, "ERROR: Invalid Time Entered");
+    file = ReadAll(defaultChart);
+    EXPECT_NE(file.find("Date: 15 June 2026\r\nTime: 16:30:00\r\n"), std::string::npos) << file;
+
+    // Ctrl-Alt-4 and Yes: the native panel shows that moment, and its file
+    // keeps it.
+    driver.QueueAnswer(wxID_YES);
+    SendMenu(kCmdSwapNatalDefault);
+    const std::string shown = Moment(Native());
+    EXPECT_EQ(shown, "2026-06-15 16:30:00 zone 1 dst 1");
+    file = SaveAndReopen("fixed-default");
+    EXPECT_EQ(file.find("Now"), std::string::npos) << file;
+    EXPECT_EQ(Moment(Native()), shown);
+    // The native chart for now that went the other way is the default's "Now".
+    file = ReadAll(defaultChart);
+    EXPECT_NE(file.find("Date: Now\r\nTime: Now\r\n"), std::string::npos) << file;
 }
 
 } // namespace
