@@ -4,7 +4,7 @@
 # Prints each target's run count; exits non-zero on the first finding.
 # A finding's input and the target's log are kept in build-fuzz/findings/
 # (one folder a run, removed when the run found nothing), and the command
-# that runs the target on that input again is printed.
+# that runs the target on that input again, from any folder, is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
@@ -45,7 +45,7 @@ for i in "${!pids[@]}"; do
       [ -f "$input" ] || continue
       found=1
       echo "fuzz: $name: input kept in $input"
-      echo "fuzz: $name: run it again with: ASAN_OPTIONS=detect_leaks=0 build-fuzz/fuzz/$name '$input'"
+      echo "fuzz: $name: run it again from any folder with: ASAN_OPTIONS=detect_leaks=0 $(printf '%q %q' "$PWD/build-fuzz/fuzz/$name" "$input")"
     done
     [ "$found" -eq 1 ] || echo "fuzz: $name: the target wrote no input (see the log)"
     status=1

@@ -305,11 +305,6 @@ TEST(TimeSteps, StepsSpansAndPeriodsComeFromTheDigitsTyped)
     EXPECT_EQ(ToTimerMillis(ReadTypedCount("1.005"), "Seconds"), 1005);
 }
 
-// Catches a count read through the process's character set and numeric
-// locale: in the C locale a text with any other character than ASCII has no
-// narrow form, so "3días" days read as no number and moved nothing; under a
-// decimal comma "56.89" months would end at its point. The leading number
-// counts, with "." as its point and a comma ending it, in every locale.
 /// A chart at noon of its zone (the records' zone 0) on the given day.
 ChartTimeRecord ChartAtNoon(int year, int month, int day)
 {
@@ -332,6 +327,11 @@ int64_t MillisMovedBy(const TimeMotionStep& step, int direction, ChartTimeRecord
     return moved - start;
 }
 
+// Catches a count read through the process's character set and numeric
+// locale: in the C locale a text with any other character than ASCII has no
+// narrow form, so "3días" days read as no number and moved nothing; under a
+// decimal comma "56.89" months would end at its point. The leading number
+// counts, with "." as its point and a comma ending it, in every locale.
 TEST(TimeSteps, TheLeadingNumberCountsWhateverFollowsItInEveryLocale)
 {
     const ov_test::ScopedTimeZone zone("UTC0");
