@@ -7,12 +7,6 @@
 
 namespace {
 
-/// Room kept for a window manager's title bar and frame while the dialog has
-/// not been framed yet, so that its real decorations are unknown: generous
-/// for the usual themes, never more than a compact layout leaves free on the
-/// lowest display served.
-const wxSize kFrameAllowance(8, 32);
-
 /// The size of the title bar and frame around dialog's client area.
 wxSize FrameSize(const wxDialog* dialog)
 {

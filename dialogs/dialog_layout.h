@@ -1,7 +1,7 @@
-// Layout helpers the six dialogs share: the compact-display test, the choice
-// of a layout that fits the screen, the place of a dialog on its first show,
-// the group button identifiers, text fields wide enough for their longest
-// value, and the standard OK/Cancel row.
+// Layout helpers the six dialogs share: the room kept for a title bar, the
+// compact-display test, the choice of a layout that fits the screen, the
+// place of a dialog on its first show, the group button identifiers, text
+// fields wide enough for their longest value, and the standard OK/Cancel row.
 #pragma once
 
 #include <wx/dialog.h>
@@ -10,6 +10,13 @@
 
 class wxSizer;
 class wxWindow;
+
+/// Room kept for a window manager's title bar and frame around a window that
+/// has not been framed yet, so that its real decorations are unknown:
+/// generous for the usual themes, never more than a compact dialog layout
+/// leaves free on the lowest display served. The main frame's start-up size
+/// keeps the same room.
+inline const wxSize kFrameAllowance(8, 32);
 
 /// True when the display is lower than heightLimit pixels: the dialog then
 /// takes its compact layout.

@@ -1,14 +1,12 @@
 #include "shell/orbivant_app.h"
 
 #include <wx/filefn.h>
-#include <wx/intl.h>
-#include <wx/gdicmn.h>
 
 #include "display/glyphs/glyph_engine.h"
 #include "engine/ephemeris_setup.h"
 #include "platform/platform_paths.h"
+#include "shell/main_frame_start.h"
 #include "shell/orbivant_frame.h"
-#include "shell/startup_sizes.h"
 
 namespace {
 
@@ -29,13 +27,7 @@ bool OrbivantApp::OnInit()
     InitEphemeris(programPath.fn_str());
     CompileAllGlyphs();
 
-    int displayWidth = 0;
-    int displayHeight = 0;
-    wxDisplaySize(&displayWidth, &displayHeight);
-    const FrameSize size = ChooseFrameSize(displayWidth, displayHeight);
-
-    auto* frame = new OrbivantFrame(wxGetTranslation("Orbivantelle Alpha 6"), wxPoint(50, 50),
-                                    wxSize(size.width, size.height), ProgramFolder(programPath));
+    OrbivantFrame* frame = CreateMainFrame(ProgramFolder(programPath));
     frame->Show(true);
     SetTopWindow(frame);
     return true;

@@ -2,6 +2,8 @@
 // whether a dialog uses its compact layout.
 #pragma once
 
+#include <wx/gdicmn.h>
+
 struct FrameSize {
     int width;
     int height;
@@ -9,6 +11,15 @@ struct FrameSize {
 
 /// The main frame's size for a display of the given size in pixels.
 FrameSize ChooseFrameSize(int displayWidth, int displayHeight);
+
+/// `wanted` made smaller where it must be, width and height each on its own,
+/// so that a frame asked for at `position` lies inside `workArea` (the part
+/// of the display that panels and docks leave free) with room for
+/// `decorations` (its title bar and borders) beyond that size. A window
+/// manager puts a frame asked for above or left of the work area at its
+/// edge, so the frame is fitted from there.
+FrameSize FitFrameToWorkArea(FrameSize wanted, const wxRect& workArea, const wxPoint& position,
+                             const wxSize& decorations);
 
 /// Displays lower than these heights get the compact dialog layouts: the
 /// aspect settings dialog is the tallest, so it turns compact first.

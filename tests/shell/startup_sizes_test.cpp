@@ -1,6 +1,10 @@
-// Frame size and compact dialog layouts chosen from the display size.
+// Frame size and compact dialog layouts chosen from the display and the part
+// of it that panels leave free.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "dialogs/dialog_layout.h"
 #include "shell/startup_sizes.h"
 
 TEST(StartupSizes, FrameSizeFollowsDisplayWidth)
@@ -18,6 +22,50 @@ TEST(StartupSizes, FrameSizeFollowsDisplayWidth)
         const FrameSize size = ChooseFrameSize(c.w, c.h);
         EXPECT_EQ(size.width, c.frameW) << c.w << "x" << c.h;
         EXPECT_EQ(size.height, c.frameH) << c.w << "x" << c.h;
+    }
+}
+
+// The frame is asked for at (50, 50); a window manager puts it at the work
+// area's edge when a top panel or left dock reaches past that. The expected
+// sizes are worked out for the 8 x 32 pixel title bar allowance.
+TEST(StartupSizes, FrameWithItsTitleBarFitsTheWorkAreaOfCommonScreens)
+{
+    ASSERT_EQ(kFrameAllowance, wxSize(8, 32));
+    const struct {
+        const char* screen;
+        int w, h;
+        wxRect workArea;
+        int frameW, frameH;
+    } cases[] = {
+        // Frames that ran off the bottom: 768 - 50 - 32 = 686 pixels high.
+        {"1366x768", 1366, 768, {0, 0, 1366, 768}, 1100, 686},
+        {"1366x768, 40-pixel bottom panel", 1366, 768, {0, 0, 1366, 728}, 1100, 646},
+        {"1366x768, 60-pixel top panel", 1366, 768, {0, 60, 1366, 708}, 1100, 676},
+        // A wide left dock narrows the frame and leaves its height alone.
+        {"1366x768, 300-pixel left dock", 1366, 768, {300, 0, 1066, 768}, 1058, 686},
+        {"1280x800", 1280, 800, {0, 0, 1280, 800}, 1100, 718},
+        {"1280x800, 48-pixel bottom panel", 1280, 800, {0, 0, 1280, 752}, 1100, 670},
+        {"1280x800, 64-pixel left dock", 1280, 800, {64, 0, 1216, 800}, 1100, 718},
+        {"1024x600", 1024, 600, {0, 0, 1024, 600}, 850, 518},
+        // A top panel above the asked-for place changes nothing.
+        {"1024x600, 24-pixel top panel", 1024, 600, {0, 24, 1024, 576}, 850, 518},
+        {"1024x600, 200-pixel left dock", 1024, 600, {200, 0, 824, 600}, 816, 518},
+        // Where the whole frame fits, it keeps the size it always had.
+        {"1600x1200", 1600, 1200, {0, 0, 1600, 1200}, 1100, 900},
+        {"1600x1200, 40-pixel bottom panel", 1600, 1200, {0, 0, 1600, 1160}, 1100, 900},
+        {"1920x1080", 1920, 1080, {0, 0, 1920, 1080}, 1100, 900},
+        {"1920x1080, 40-pixel bottom panel", 1920, 1080, {0, 0, 1920, 1040}, 1100, 900},
+        {"1920x1080, 40-pixel top panel", 1920, 1080, {0, 40, 1920, 1040}, 1100, 900},
+        {"1920x1080, 80-pixel left dock", 1920, 1080, {80, 0, 1840, 1080}, 1100, 900},
+    };
+    for (const auto& c : cases) {
+        const FrameSize size =
+            FitFrameToWorkArea(ChooseFrameSize(c.w, c.h), c.workArea, wxPoint(50, 50), kFrameAllowance);
+        EXPECT_EQ(size.width, c.frameW) << c.screen;
+        EXPECT_EQ(size.height, c.frameH) << c.screen;
+        const wxPoint placed(std::max(50, c.workArea.x), std::max(50, c.workArea.y));
+        EXPECT_TRUE(c.workArea.Contains(wxRect(placed, wxSize(size.width, size.height) + kFrameAllowance)))
+            << c.screen;
     }
 }
 
