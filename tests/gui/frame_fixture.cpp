@@ -45,11 +45,8 @@ void FrameTest::StartAgainIn(const char* timeZone)
 
 void FrameTest::StartFrame()
 {
-    // Every frame starts with its own empty per-user folder, so that one
-    // test's default chart file never reaches the next test.
-    std::string config = std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/config_XXXXXX";
-    if (mkdtemp(config.data()) != nullptr)
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    // Every frame starts with its own empty per-user folder.
+    UseEmptyConfigFolder();
 
     frame = new OrbivantFrame("Orbivantelle Alpha 6", wxPoint(50, 50), wxSize(1100, 900), "/nonexistent");
     alive = frame;

@@ -26,6 +26,13 @@ void InitGuiTestEnvironment()
     }
 }
 
+void UseEmptyConfigFolder()
+{
+    std::string config = std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/config_XXXXXX";
+    if (mkdtemp(config.data()) != nullptr)
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+}
+
 void PumpEvents(int milliseconds)
 {
     wxStopWatch watch;

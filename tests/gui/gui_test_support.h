@@ -9,6 +9,10 @@ namespace ov_test {
 /// ephemeris at its data, and whatever else every GUI test relies on.
 void InitGuiTestEnvironment();
 
+/// Points XDG_CONFIG_HOME at a new empty folder under HOME, so that the
+/// default files one frame writes never reach the next.
+void UseEmptyConfigFolder();
+
 /// Lets pending events (paints, sizes, timers) run.
 void PumpEvents(int milliseconds = 50);
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include <wx/menu.h>
@@ -29,11 +28,7 @@ class MainFrameOnTheScreen : public testing::Test {
 protected:
     void SetUp() override
     {
-        // An empty per-user folder of its own, for the default files the
-        // frame writes.
-        std::string config = std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/config_XXXXXX";
-        if (mkdtemp(config.data()) != nullptr)
-            setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        ov_test::UseEmptyConfigFolder();
         frame = CreateMainFrame("/nonexistent");
         alive = frame;
     }
