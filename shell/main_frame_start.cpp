@@ -9,12 +9,13 @@
 
 OrbivantFrame* CreateMainFrame(const wxString& programFolder)
 {
-    const wxPoint position(50, 50);
+    const wxPoint wanted(50, 50);
     int displayWidth = 0;
     int displayHeight = 0;
     wxDisplaySize(&displayWidth, &displayHeight);
-    const int index = wxDisplay::GetFromPoint(position);
+    const int index = wxDisplay::GetFromPoint(wanted);
     const wxRect workArea = wxDisplay(index == wxNOT_FOUND ? 0u : unsigned(index)).GetClientArea();
+    const wxPoint position = PlaceFrameInWorkArea(wanted, workArea);
     // A window manager that tells the frame's decorations before it is shown
     // (openbox does) gets the size asked for as the whole frame, title bar
     // included; under one that does not, the title bar and borders come on

@@ -6,7 +6,7 @@
 
 class OrbivantFrame;
 
-/// Creates the main frame, not yet shown, at the top left of the display
-/// with the size for that display, made small enough to lie with its title
-/// bar inside the part of the display that panels and docks leave free.
+/// Creates the main frame, not yet shown, near the top left of the part of
+/// the display that panels and docks leave free, with the size for that
+/// display made small enough to lie there with its title bar.
 OrbivantFrame* CreateMainFrame(const wxString& programFolder);

@@ -14,6 +14,12 @@ int FitLength(int wanted, int areaStart, int areaLength, int at, int decoration)
     return std::max(1, std::min(wanted, room));
 }
 
+/// `at` where it lies in the span from `start` of `length`, else `start`.
+int PlaceInSpan(int at, int start, int length)
+{
+    return at >= start && at < start + length ? at : start;
+}
+
 } // namespace
 
 FrameSize ChooseFrameSize(int displayWidth, int displayHeight)
@@ -26,6 +32,11 @@ FrameSize ChooseFrameSize(int displayWidth, int displayHeight)
         return {displayWidth - 150, displayHeight - 150};
     // Tiny displays: leave a small margin instead of a zero-sized window.
     return {displayWidth - 50, displayHeight - 50};
+}
+
+wxPoint PlaceFrameInWorkArea(const wxPoint& wanted, const wxRect& workArea)
+{
+    return {PlaceInSpan(wanted.x, workArea.x, workArea.width), PlaceInSpan(wanted.y, workArea.y, workArea.height)};
 }
 
 FrameSize FitFrameToWorkArea(FrameSize wanted, const wxRect& workArea, const wxPoint& position,

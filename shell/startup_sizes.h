@@ -12,11 +12,17 @@ struct FrameSize {
 /// The main frame's size for a display of the given size in pixels.
 FrameSize ChooseFrameSize(int displayWidth, int displayHeight);
 
+/// Where to ask for the frame: `wanted` where it lies inside `workArea` (the
+/// part of the display that panels and docks leave free), otherwise each
+/// coordinate that does not moved to the work area's edge. Some window
+/// managers keep the place a program asks for, and a frame asked for under
+/// a dock would have its title bar hidden there.
+wxPoint PlaceFrameInWorkArea(const wxPoint& wanted, const wxRect& workArea);
+
 /// `wanted` made smaller where it must be, width and height each on its own,
-/// so that a frame asked for at `position` lies inside `workArea` (the part
-/// of the display that panels and docks leave free) with room for
-/// `decorations` (its title bar and borders) beyond that size. A window
-/// manager puts a frame asked for above or left of the work area at its
+/// so that a frame asked for at `position` lies inside `workArea` with room
+/// for `decorations` (its title bar and borders) beyond that size. A window
+/// manager may put a frame asked for above or left of the work area at its
 /// edge, so the frame is fitted from there.
 FrameSize FitFrameToWorkArea(FrameSize wanted, const wxRect& workArea, const wxPoint& position,
                              const wxSize& decorations);

@@ -2,8 +2,6 @@
 // of it that panels leave free.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "dialogs/dialog_layout.h"
 #include "shell/startup_sizes.h"
 
@@ -63,10 +61,52 @@ TEST(StartupSizes, FrameWithItsTitleBarFitsTheWorkAreaOfCommonScreens)
             FitFrameToWorkArea(ChooseFrameSize(c.w, c.h), c.workArea, wxPoint(50, 50), kFrameAllowance);
         EXPECT_EQ(size.width, c.frameW) << c.screen;
         EXPECT_EQ(size.height, c.frameH) << c.screen;
-        const wxPoint placed(std::max(50, c.workArea.x), std::max(50, c.workArea.y));
+        const wxPoint placed = PlaceFrameInWorkArea(wxPoint(50, 50), c.workArea);
         EXPECT_TRUE(c.workArea.Contains(wxRect(placed, wxSize(size.width, size.height) + kFrameAllowance)))
             << c.screen;
     }
+}
+
+// Some window managers keep the place a program asks for: a frame asked for
+// at (50, 50) beside a dock reaching past that had its title bar under the
+// dock. Work areas as fluxbox gives them, with its 20-pixel toolbar below.
+TEST(StartupSizes, FrameAskedForInsideTheWorkArea)
+{
+    const struct {
+        const char* screen;
+        int w, h;
+        wxRect workArea;
+        wxPoint at;
+        int frameW, frameH;
+    } cases[] = {
+        {"1366x768", 1366, 768, {0, 0, 1366, 748}, {50, 50}, 1100, 666},
+        // A bar narrower than the place asked for leaves it where it was.
+        {"1366x768, 32-pixel top bar", 1366, 768, {0, 32, 1366, 716}, {50, 50}, 1100, 666},
+        {"1366x768, 80-pixel top dock", 1366, 768, {0, 80, 1366, 668}, {50, 80}, 1100, 636},
+        {"1366x768, 70-pixel left dock", 1366, 768, {70, 0, 1296, 748}, {70, 50}, 1100, 666},
+        {"1280x800, 30-pixel top and 64-pixel left docks", 1280, 800, {64, 30, 1216, 750}, {64, 50}, 1100, 698},
+        {"1024x600, 50-pixel top dock", 1024, 600, {0, 50, 1024, 530}, {50, 50}, 850, 498},
+        {"1024x600, 51-pixel top dock", 1024, 600, {0, 51, 1024, 529}, {50, 51}, 850, 497},
+    };
+    for (const auto& c : cases) {
+        const wxPoint at = PlaceFrameInWorkArea(wxPoint(50, 50), c.workArea);
+        EXPECT_EQ(at, c.at) << c.screen;
+        const FrameSize size = FitFrameToWorkArea(ChooseFrameSize(c.w, c.h), c.workArea, at, kFrameAllowance);
+        EXPECT_EQ(size.width, c.frameW) << c.screen;
+        EXPECT_EQ(size.height, c.frameH) << c.screen;
+        EXPECT_TRUE(c.workArea.Contains(wxRect(at, wxSize(size.width, size.height) + kFrameAllowance)))
+            << c.screen;
+    }
+
+    // A work area lower than the title bar allowance leaves the frame one
+    // pixel high: asked for with no height, it would get the toolkit's
+    // default size instead.
+    const wxRect strip(0, 740, 1366, 20);
+    const wxPoint at = PlaceFrameInWorkArea(wxPoint(50, 50), strip);
+    EXPECT_EQ(at, wxPoint(50, 740));
+    const FrameSize size = FitFrameToWorkArea(ChooseFrameSize(1366, 768), strip, at, kFrameAllowance);
+    EXPECT_EQ(size.width, 1100);
+    EXPECT_EQ(size.height, 1);
 }
 
 TEST(StartupSizes, CompactDialogsOnLowDisplays)
