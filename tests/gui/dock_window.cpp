@@ -31,6 +31,21 @@ bool ParseDockEdges(const std::string& text, std::vector<DockEdge>* docks)
     return !docks->empty();
 }
 
+wxRect AreaBesideDocks(wxRect screen, const std::vector<DockEdge>& docks)
+{
+    for (const DockEdge& dock : docks) {
+        if (dock.edge == "left")
+            screen.x += dock.pixels, screen.width -= dock.pixels;
+        else if (dock.edge == "right")
+            screen.width -= dock.pixels;
+        else if (dock.edge == "top")
+            screen.y += dock.pixels, screen.height -= dock.pixels;
+        else
+            screen.height -= dock.pixels;
+    }
+    return screen;
+}
+
 struct DockWindows::Connection {
     Display* display = nullptr;
 };

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/gdicmn.h>
+
 namespace ov_test {
 
 /// One reserved edge: "top", "bottom", "left" or "right", and its thickness.
@@ -17,6 +19,10 @@ struct DockEdge {
 /// Reads docks written as "top:80" or "right:120,top:40"; false on anything
 /// else.
 bool ParseDockEdges(const std::string& text, std::vector<DockEdge>* docks);
+
+/// What docks on the given edges leave free of a screen: the most a window
+/// manager's work area may be beside them.
+wxRect AreaBesideDocks(wxRect screen, const std::vector<DockEdge>& docks);
 
 /// Dock windows, one per edge, on the test's own connection to the X server:
 /// each is of the dock window type and reserves its edge, as a desktop

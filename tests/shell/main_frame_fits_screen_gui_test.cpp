@@ -15,7 +15,6 @@
 
 #include <wx/display.h>
 #include <wx/log.h>
-
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/weakref.h>
@@ -31,23 +30,6 @@ namespace {
 std::string Describe(const wxRect& r)
 {
     return wxString::Format("(%d,%d %dx%d)", r.x, r.y, r.width, r.height).ToStdString();
-}
-
-/// The work area that docks on the given edges leave of the first display.
-wxRect AreaBesideDocks(const std::vector<ov_test::DockEdge>& docks)
-{
-    wxRect area = wxDisplay(0u).GetGeometry();
-    for (const ov_test::DockEdge& dock : docks) {
-        if (dock.edge == "left")
-            area.x += dock.pixels, area.width -= dock.pixels;
-        else if (dock.edge == "right")
-            area.width -= dock.pixels;
-        else if (dock.edge == "top")
-            area.y += dock.pixels, area.height -= dock.pixels;
-        else
-            area.height -= dock.pixels;
-    }
-    return area;
 }
 
 class MainFrameOnTheScreen : public testing::Test {
@@ -78,7 +60,7 @@ protected:
         docks = std::make_unique<ov_test::DockWindows>(edges);
         ASSERT_TRUE(docks->IsOpen()) << "no X display for the docks";
         // The window manager's own panels may take more, never less.
-        const wxRect beside = AreaBesideDocks(edges);
+        const wxRect beside = ov_test::AreaBesideDocks(wxDisplay(0u).GetGeometry(), edges);
         wxRect work = wxDisplay(0u).GetClientArea();
         for (int tries = 0; tries < 60 && !beside.Contains(work); ++tries) {
             ov_test::PumpEvents(50);
