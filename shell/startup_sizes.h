@@ -14,9 +14,9 @@ FrameSize ChooseFrameSize(int displayWidth, int displayHeight);
 
 /// Where to ask for the frame: `wanted` where it lies inside `workArea` (the
 /// part of the display that panels and docks leave free), otherwise each
-/// coordinate that does not moved to the work area's edge. Some window
-/// managers keep the place a program asks for, and a frame asked for under
-/// a dock would have its title bar hidden there.
+/// coordinate that does not lie in it moved to the work area's edge. Some
+/// window managers keep the place a program asks for, and a frame asked for
+/// under a dock would have its title bar hidden there.
 wxPoint PlaceFrameInWorkArea(const wxPoint& wanted, const wxRect& workArea);
 
 /// `wanted` made smaller where it must be, width and height each on its own,

@@ -4,6 +4,7 @@
 
 #include "dialogs/dialog_layout.h"
 #include "shell/startup_sizes.h"
+#include "tests/support/wx_printers.h"
 
 TEST(StartupSizes, FrameSizeFollowsDisplayWidth)
 {
@@ -87,6 +88,10 @@ TEST(StartupSizes, FrameAskedForInsideTheWorkArea)
         {"1280x800, 30-pixel top and 64-pixel left docks", 1280, 800, {64, 30, 1216, 750}, {64, 50}, 1100, 698},
         {"1024x600, 50-pixel top dock", 1024, 600, {0, 50, 1024, 530}, {50, 50}, 850, 498},
         {"1024x600, 51-pixel top dock", 1024, 600, {0, 51, 1024, 529}, {50, 51}, 850, 497},
+        // (50, 50) on the far edge of the work area, or past it, lies outside it.
+        {"1366x768, work area 50 pixels high at the top", 1366, 768, {0, 0, 1366, 50}, {50, 0}, 1100, 18},
+        {"1366x768, work area 50 pixels wide at the left", 1366, 768, {0, 0, 50, 768}, {0, 50}, 42, 686},
+        {"1366x768, work area 40 pixels high at the top", 1366, 768, {0, 0, 1366, 40}, {50, 0}, 1100, 8},
     };
     for (const auto& c : cases) {
         const wxPoint at = PlaceFrameInWorkArea(wxPoint(50, 50), c.workArea);
