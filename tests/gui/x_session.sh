@@ -78,7 +78,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/ov_x_session.XXXXXX") || fail "cannot make a t
 start Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log"
 server=$!
 display=""
-for ((tries = 0; tries < 600; tries++)); do
+SECONDS=0
+while [ "$SECONDS" -lt 30 ]; do
   # Xvfb writes the number and a newline once it takes connections.
   read -r display <"$work/display" 2>/dev/null && break
   display=""
@@ -87,7 +88,7 @@ for ((tries = 0; tries < 600; tries++)); do
 done
 if [ -z "$display" ]; then
   cat "$work/xvfb.log" >&2
-  fail "Xvfb did not start"
+  fail "Xvfb did not start within 30 seconds"
 fi
 export DISPLAY=":$display"
 # A desktop's Wayland would otherwise take the toolkit away from this server.
@@ -113,7 +114,8 @@ if [ -n "$wm" ]; then
   start "$wm" "${flags[@]}" >"$work/wm.log" 2>&1
   manager=$!
   limit=${OV_WM_WAIT_SECONDS:-20}
-  for ((tries = 0; ; tries++)); do
+  SECONDS=0
+  while true; do
     managed && group_alive "$manager" && break
     if ! group_alive "$manager"; then
       wait "$manager"
@@ -121,7 +123,7 @@ if [ -n "$wm" ]; then
       cat "$work/wm.log" >&2
       fail "window manager $wm ended (status $status) before it managed the screen"
     fi
-    if [ $tries -ge $((limit * 20)) ]; then
+    if [ "$SECONDS" -ge "$limit" ]; then
       cat "$work/wm.log" >&2
       fail "window manager $wm did not manage the screen within $limit seconds"
     fi
