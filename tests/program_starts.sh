@@ -5,16 +5,17 @@ set -u
 program="$1"
 home=$(mktemp -d)
 log=$(mktemp)
-HOME="$home" XDG_CONFIG_HOME="$home/.config" xvfb-run -a -s "-screen 0 1024x768x24" timeout 6 "$program" 2>"$log"
+trap 'rm -rf "$home" "$log"' EXIT
+HOME="$home" XDG_CONFIG_HOME="$home/.config" "$(dirname "$0")/gui/x_session.sh" -s 1024x768 -- \
+  timeout 6 "$program" 2>"$log"
 status=$?
-rm -rf "$home"
 if grep -Eiq "assert|critical" "$log"; then
   cat "$log"
   echo "the program reported a fault while starting"
   exit 1
 fi
-rm -f "$log"
 if [ "$status" -ne 124 ]; then
+  cat "$log"
   echo "the program ended by itself with status $status"
   exit 1
 fi

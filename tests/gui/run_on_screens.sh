@@ -5,33 +5,56 @@
 # given as WIDTHxHEIGHT/WM/DOCKS runs under that window manager only, with
 # OV_TEST_DOCKS=DOCKS (as "top:80" or "right:120,top:40") for the tests that
 # open docks beside their windows.
-# A window manager that is not installed fails the run: its tests would
-# otherwise pass without having run.
+# Each run is an x_session.sh, which ends its server and window manager. A
+# run fails, so that nothing passes without having run, when its window
+# manager is not installed or never manages the screen, when the filter
+# names no test, and when it names docks that no test opened (each test that
+# opens them records the property "docks" in its report).
 # Usage: run_on_screens.sh GUI_TESTS FILTER SCREEN...
 set -u
 gui_tests="$1"
 filter="$2"
 shift 2
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+# The window managers' files, the reports and, through TMPDIR, the tests'
+# own temporary folders: all go with this folder.
+work=$(mktemp -d "${TMPDIR:-/tmp}/ov_screens.XXXXXX") || { echo "FAILED: cannot make a temporary folder"; exit 1; }
+session=""
+trap 'rm -rf "$work"' EXIT
+# A signal ends the running session first, which ends what it started.
+stop() {
+  [ -n "$session" ] && kill -TERM "$session" 2>/dev/null && wait "$session"
+  exit "$1"
+}
+trap 'stop 129' HUP
+trap 'stop 130' INT
+trap 'stop 143' TERM
+report="$work/report.json"
 failed=0
 run() {
   local screen="$1" wm="$2" docks="$3"
   echo "== $screen ${wm:-without a window manager}${docks:+ beside docks $docks}"
-  if [ -z "$wm" ]; then
-    HOME="$home" XDG_CONFIG_HOME="$home/.config" xvfb-run -a -s "-screen 0 ${screen}x24" "$gui_tests" \
-      --gtest_filter="$filter" --gtest_brief=1 || failed=1
-  elif ! command -v "$wm" >/dev/null; then
-    echo "FAILED: $wm is not installed (scripts/setup.sh installs it)"
+  rm -f "$report"
+  OV_TEST_DOCKS="$docks" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" TMPDIR="$work" \
+    "$(dirname "$0")/x_session.sh" -s "$screen" ${wm:+-w "$wm"} -- \
+    "$gui_tests" --gtest_filter="$filter" --gtest_brief=1 --gtest_output="json:$report" &
+  session=$!
+  local status=0 ran
+  wait "$session" || status=$?
+  session=""
+  if [ ! -f "$report" ]; then
+    # A session that could not start, or tests that crashed, said why.
+    [ "$status" -eq 0 ] && echo "FAILED: $gui_tests wrote no report"
     failed=1
-  else
-    # openbox would otherwise ask for a session manager; fluxbox takes no such flag.
-    local flags=""
-    [ "$wm" = openbox ] && flags="--sm-disable"
-    OV_TEST_DOCKS="$docks" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-      xvfb-run -a -s "-screen 0 ${screen}x24" sh -c \
-      "$wm $flags >/dev/null 2>&1 & sleep 1; \"$gui_tests\" --gtest_filter='$filter' --gtest_brief=1" ||
-      failed=1
+    return
+  fi
+  [ "$status" -eq 0 ] || failed=1
+  ran=$(grep -c '"result": "COMPLETED"' "$report")
+  if [ "$ran" -eq 0 ]; then
+    echo "FAILED: no test ran: the filter '$filter' matches none"
+    failed=1
+  elif [ -n "$docks" ] && [ "$(grep -cF "\"docks\": \"$docks\"" "$report")" -ne "$ran" ]; then
+    echo "FAILED: a test ran without the docks $docks: OV_TEST_DOCKS did not reach it"
+    failed=1
   fi
 }
 for item in "$@"; do

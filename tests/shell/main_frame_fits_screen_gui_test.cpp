@@ -59,6 +59,9 @@ protected:
         ASSERT_TRUE(ov_test::ParseDockEdges(text, &edges)) << "OV_TEST_DOCKS=" << text;
         docks = std::make_unique<ov_test::DockWindows>(edges);
         ASSERT_TRUE(docks->IsOpen()) << "no X display for the docks";
+        // run_on_screens.sh reads this from the report: a run that names docks
+        // fails when they never reached the test.
+        RecordProperty("docks", text);
         // The window manager's own panels may take more, never less.
         const wxRect beside = ov_test::AreaBesideDocks(wxDisplay(0u).GetGeometry(), edges);
         wxRect work = wxDisplay(0u).GetClientArea();
