@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, when it is missing (Debian).
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libwxgtk3.2-dev libswe-dev swe-standard-data swe-basic-data
+packages=(g++ cmake ninja-build pkg-config libwxgtk3.2-dev libgtk-3-dev libswe-dev swe-standard-data swe-basic-data
           swetest libx11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox fluxbox locales clang tzdata)
 missing=()
 for p in "${packages[@]}"; do
