@@ -26,6 +26,7 @@ if [ "${1:-}" = "--inside" ]; then
 fi
 
 gui_tests="$1" panelshot="$2"
+[ -x "$session" ] || { echo "FAILED: $session is missing"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
