@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, when it is missing (Debian).
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libwxgtk3.2-dev libswe-dev swe-standard-data swe-basic-data
-          swetest libx11-dev libgtest-dev libgmock-dev libbenchmark-dev procps xvfb xauth x11-utils x11-xserver-utils openbox fluxbox locales clang tzdata)
+packages=(g++ cmake ninja-build pkg-config libwxgtk3.2-dev libgtk-3-dev libswe-dev swe-standard-data swe-basic-data
+          swetest libx11-dev libgtest-dev libgmock-dev libbenchmark-dev procps xvfb xauth x11-utils x11-xserver-utils
+          openbox fluxbox locales clang tzdata)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

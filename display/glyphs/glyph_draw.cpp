@@ -153,7 +153,8 @@ GlyphRaster MakeGlyphRaster(const CompiledGlyph& glyph, const wxPen& pen, int32_
 /// colour, the same ones wherever the glyph stands (positions are whole
 /// pixels), so a glyph's picture put down in one piece sets exactly the
 /// pixels its strokes would, at a small part of the cost. False when the
-/// context smooths, mixes colours, or is scaled, and the strokes must be drawn.
+/// context smooths, mixes colours, or is scaled (also to a screen's finer
+/// pixels), and the strokes must be drawn.
 bool DrawGlyphRaster(wxGraphicsContext& gc, const wxDC& dc, const CompiledGlyph& glyph, int32_t x, int32_t y,
                      int32_t scale)
 {
@@ -166,6 +167,11 @@ bool DrawGlyphRaster(wxGraphicsContext& gc, const wxDC& dc, const CompiledGlyph&
     dc.GetUserScale(&userX, &userY);
     dc.GetLogicalScale(&logicalX, &logicalY);
     if (userX != 1.0 || userY != 1.0 || logicalX != 1.0 || logicalY != 1.0)
+        return false;
+    // On a screen with more pixels than the window's size (GDK_SCALE) the
+    // picture, made at one pixel a unit, would be enlarged into blocks; the
+    // strokes are drawn at the screen's pixels instead.
+    if (dc.GetContentScaleFactor() != 1.0)
         return false;
 
     auto& rasters = GlyphRasters();

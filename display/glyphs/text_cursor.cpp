@@ -15,11 +15,15 @@
 
 namespace {
 
-wxFont MakeFont(int pointSize, int family, bool bold)
+// A font of pointSize points as drawn at 96 dots per inch, on a desktop
+// that draws fonts fontScale times larger.
+wxFont MakeFont(int pointSize, int family, bool bold, double fontScale)
 {
-    return wxFont(pointSize, static_cast<wxFontFamily>(family), wxFONTSTYLE_NORMAL,
-                  bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, wxEmptyString,
-                  wxFONTENCODING_DEFAULT);
+    wxFont font(pointSize, static_cast<wxFontFamily>(family), wxFONTSTYLE_NORMAL,
+                bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, wxEmptyString, wxFONTENCODING_DEFAULT);
+    if (fontScale != 1.0)
+        font.SetFractionalPointSize(pointSize / fontScale);
+    return font;
 }
 
 // Removes the newlines at the end of a text and returns how many there were.
@@ -124,7 +128,7 @@ const wxFont& TextCursor::Font(int pointSize, int family, bool bold)
     const auto key = std::make_tuple(pointSize, family, bold);
     auto found = m_fonts.find(key);
     if (found == m_fonts.end())
-        found = m_fonts.emplace(key, MakeFont(pointSize, family, bold)).first;
+        found = m_fonts.emplace(key, MakeFont(pointSize, family, bold, m_fontScale)).first;
     return found->second;
 }
 
@@ -133,6 +137,15 @@ void TextCursor::SelectFont(wxDC& dc, const wxFont& font)
     // The same font object shares its data; anything else is selected anew.
     if (!dc.GetFont().IsSameAs(font))
         dc.SetFont(font);
+}
+
+void TextCursor::SetFontScale(double scale)
+{
+    if (scale == m_fontScale)
+        return;
+    m_fontScale = scale;
+    m_fonts.clear();
+    m_extents.clear();
 }
 
 void TextCursor::SetArea(int areaLeft, int areaTop, int areaWidth, int areaHeight)

@@ -25,6 +25,10 @@ public:
     void SetArea(int left, int top, int width, int height);
     /// Moves to the start of the next line, lineHeight pixels further down.
     void NewLine(int lineHeight);
+    /// The desktop's font scale (see platform::DesktopFontScale): fonts are
+    /// made that much smaller, so text of a point size keeps the pixels it
+    /// has at 96 dots per inch, which the pages' pixel layouts are made for.
+    void SetFontScale(double scale);
 
     /// Writes one run of text; trailing newlines break the line afterwards.
     void WriteText(wxDC& dc, const wxString& text, const wxColour& colour, int pointSize, bool bold,
@@ -69,6 +73,7 @@ private:
 
     std::unordered_map<std::string, TextExtent> m_extents;
     std::map<std::tuple<int, int, bool>, wxFont> m_fonts;
+    double m_fontScale = 1.0; ///< the fonts and extents above are for this scale
 };
 
 /// The markup text of a zodiac position: text scale, degrees, sign glyph at

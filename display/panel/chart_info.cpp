@@ -10,6 +10,7 @@
 
 #include "display/panel/info_pages.h"
 #include "display/panel/text_cursor_writer.h"
+#include "platform/desktop_font_scale.h"
 
 wxIMPLEMENT_CLASS(CChartInfo, wxScrolledWindow);
 
@@ -94,8 +95,11 @@ void CChartInfo::OnPaint(wxPaintEvent& event)
     const wxSize size = GetClientSize();
     if (size.x <= 0 || size.y <= 0)
         return;
-    // The whole page is drawn off-screen first so that it never flickers.
-    wxBitmap bitmap(size.x, size.y);
+    // The whole page is drawn off-screen first so that it never flickers,
+    // at the screen's own resolution (twice the window's size in pixels on
+    // a screen that doubles them), so that the copy is not enlarged.
+    wxBitmap bitmap;
+    bitmap.CreateWithDIPSize(size, dc.GetContentScaleFactor());
     wxMemoryDC memory(bitmap);
     Draw(memory);
     dc.Blit(0, 0, size.x, size.y, &memory, 0, 0);
@@ -131,6 +135,9 @@ void CChartInfo::Draw(wxDC& dc)
 {
     const wxSize size = GetClientSize();
     const int w = size.x, h = size.y;
+    // The desktop's font scale is read once a paint: a change of it in the
+    // desktop's settings shows with the next paint.
+    m_cursor.SetFontScale(platform::DesktopFontScale());
     dc.SetDeviceOrigin(0, 0);
     dc.SetBackground(*wxBLACK_BRUSH);
     dc.Clear();

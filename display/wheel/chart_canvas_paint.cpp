@@ -79,7 +79,10 @@ void CChartCanvas::Draw(wxDC& dc)
         return;
     FlagGuard guard(m_painting);
 
-    wxBitmap buffer(w, h);
+    // The buffer has the target's resolution: on a screen that doubles
+    // every pixel, lines are drawn at the screen's pixels, not enlarged.
+    wxBitmap buffer;
+    buffer.CreateWithDIPSize(w, h, dc.GetContentScaleFactor());
     wxMemoryDC memory(buffer);
     // Glyph strokes are one pixel wide on an integer grid: smoothing would
     // blur them into grey pairs of pixels.

@@ -12,6 +12,7 @@
 #include <wx/log.h>
 
 #include "display/glyphs/glyph_engine.h"
+#include "platform/desktop_font_scale.h"
 #include "tools/support/tool_app.h"
 
 namespace {
@@ -103,7 +104,8 @@ int main(int argc, char** argv)
             gc->SetAntialiasMode(wxANTIALIAS_NONE);
         dc.SetBackground(*wxBLACK_BRUSH);
         dc.Clear();
-        dc.SetFont(wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)));
+        // Labels of 8 points at 96 dots per inch fit their cells on any desktop.
+        dc.SetFont(wxFont(wxFontInfo(8.0 / platform::DesktopFontScale()).Family(wxFONTFAMILY_SWISS)));
         int y = kMargin;
         for (const Section& section : kSections) {
             dc.SetTextForeground(wxColour(120, 200, 255));
