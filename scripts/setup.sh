@@ -2,7 +2,7 @@
 # Installs what building and testing need, when it is missing (Debian).
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libwxgtk3.2-dev libswe-dev swe-standard-data swe-basic-data
-          swetest libx11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox fluxbox locales clang tzdata)
+          swetest libx11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils openbox fluxbox locales clang tzdata)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
