@@ -1,5 +1,6 @@
 #include "dialogs/find_aspects_dialog.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <wx/button.h>
@@ -7,6 +8,7 @@
 #include <wx/intl.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -31,6 +33,31 @@ constexpr int kGroupCount = 3;
 
 const char kLongestOrb[] = "360.0";
 constexpr int kOrbFieldMinWidth = 50;
+constexpr int kListMinWidth = 100;
+
+wxString PointName(PointIndex i)
+{
+    return wxString::FromUTF8(GetIdName(PointIndexToId(i)));
+}
+
+wxString AspectName(int kind)
+{
+    return wxString::FromUTF8(GetIdName(ids::kAspectFirst + kind));
+}
+
+/// A list's width for the longest of its possible entries in the list's own
+/// font (a larger desktop font scale widens it), with GTK's padding around
+/// the text and the room of a vertical scroll bar; never below the usual 100.
+int ListWidthFor(wxListBox* list, bool aspects)
+{
+    int longest = 0;
+    const int count = aspects ? kAspectKinds : kChartPoints;
+    for (int i = 0; i < count; ++i)
+        longest = std::max(longest, list->GetTextExtent(aspects ? AspectName(i) : PointName(i)).GetWidth());
+    const int padding = 2 * list->GetCharWidth();
+    const int scrollBar = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, list);
+    return std::max(kListMinWidth, longest + padding + std::max(scrollBar, 0));
+}
 
 /// Keeps a list's first visible item while the program changes its
 /// selection: GTK scrolls to each item selected or deselected, which would
@@ -113,10 +140,15 @@ CFindAspectsDlg::CFindAspectsDlg(wxWindow* parent, wxWindowID id, const wxString
                                  long style)
     : wxDialog(parent, id, title, wxDefaultPosition, wxDefaultSize, style)
 {
-    const wxSize listSize(100, compact ? 150 : 200);
-    m_pointListA = new wxListBox(this, kPointListA, wxDefaultPosition, listSize, 0, nullptr, wxLB_MULTIPLE);
-    m_aspectList = new wxListBox(this, kAspectList, wxDefaultPosition, listSize, 0, nullptr, wxLB_MULTIPLE);
-    m_pointListB = new wxListBox(this, kPointListB, wxDefaultPosition, listSize, 0, nullptr, wxLB_MULTIPLE);
+    const int listHeight = compact ? 150 : 200;
+    m_pointListA = new wxListBox(this, kPointListA, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_MULTIPLE);
+    m_aspectList = new wxListBox(this, kAspectList, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_MULTIPLE);
+    m_pointListB = new wxListBox(this, kPointListB, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_MULTIPLE);
+    // The lists are filled on every run: sized once for any entry they may show.
+    for (wxListBox* list : {m_pointListA, m_aspectList, m_pointListB}) {
+        const wxSize size(ListWidthFor(list, list == m_aspectList), listHeight);
+        list->SetInitialSize(size);
+    }
 
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(BuildColumn(m_pointListA, 0, false), wxSizerFlags().Border(wxALL, 10));
@@ -198,7 +230,7 @@ void CFindAspectsDlg::Refill(const uint8_t* restrictedA, const uint8_t* restrict
     m_pointCountA = m_pointCountB = m_aspectCount = 0;
     m_listsLinked = linked;
     for (PointIndex i = 0; i < kChartPoints; ++i) {
-        const wxString name = wxString::FromUTF8(GetIdName(PointIndexToId(i)));
+        const wxString name = PointName(i);
         if (!restrictedA[i]) {
             m_pointMapA[m_pointCountA++] = i;
             m_pointListA->SetSelection(m_pointListA->Append(name));
@@ -212,7 +244,7 @@ void CFindAspectsDlg::Refill(const uint8_t* restrictedA, const uint8_t* restrict
         if (aspectRestricted[k])
             continue;
         m_aspectMap[m_aspectCount++] = k;
-        m_aspectList->SetSelection(m_aspectList->Append(wxString::FromUTF8(GetIdName(ids::kAspectFirst + k))));
+        m_aspectList->SetSelection(m_aspectList->Append(AspectName(k)));
     }
     m_orbFromValue = "0.0";
     m_orbToValue = "360.0";

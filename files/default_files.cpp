@@ -9,22 +9,49 @@ int GetWindowsPlatform()
     return platform::PlatformFamily();
 }
 
+namespace {
+
+const char kProductFolder[] = "Orbivantelle";
+
+wxString InUserDataFolder(const wxString& programFolder, const char* name)
+{
+    const wxString folder = GetUserDataFolder(programFolder);
+    // No folder: no path either, rather than a file in the root folder.
+    if (folder.empty() && GetWindowsPlatform() == 2)
+        return {};
+    return folder + wxFileName::GetPathSeparator() + name;
+}
+
+} // namespace
+
 wxString GetUserDataFolder(const wxString& programFolder)
 {
     if (GetWindowsPlatform() == 2) {
+        // Without any home folder the program's own folder is no stand-in:
+        // it is shared by every user, and often not writable.
         const std::string base = platform::ApplicationDataFolder();
-        if (!base.empty())
-            return wxString::FromUTF8(base) + wxFileName::GetPathSeparator() + "Orbivantelle";
+        if (base.empty())
+            return {};
+        return wxString::FromUTF8(base) + wxFileName::GetPathSeparator() + kProductFolder;
     }
     return programFolder;
 }
 
+wxString DescribeUserDataFolder(const wxString& programFolder)
+{
+    const wxString folder = GetUserDataFolder(programFolder);
+    if (!folder.empty() || GetWindowsPlatform() != 2)
+        return folder;
+    return wxString::FromUTF8(platform::UnknownApplicationDataFolder()) + wxFileName::GetPathSeparator() +
+           kProductFolder;
+}
+
 wxString GetDefaultChartPath(const wxString& programFolder)
 {
-    return GetUserDataFolder(programFolder) + wxFileName::GetPathSeparator() + "Default Chart.ovs";
+    return InUserDataFolder(programFolder, "Default Chart.ovs");
 }
 
 wxString GetDefaultConfigurationPath(const wxString& programFolder)
 {
-    return GetUserDataFolder(programFolder) + wxFileName::GetPathSeparator() + "Default Configuration.ovc";
+    return InUserDataFolder(programFolder, "Default Configuration.ovc");
 }

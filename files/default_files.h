@@ -8,12 +8,20 @@
 int GetWindowsPlatform();
 
 /// The per-user folder without a trailing separator: "Orbivantelle" under
-/// the user's application-data folder, or the program folder when there is
-/// none. Nothing is cached, tested or created.
+/// the user's application-data folder; "" when the user has none (no
+/// XDG_CONFIG_HOME, HOME or home folder in the password database). A
+/// platform without such folders would use the program folder. Nothing is
+/// cached, tested or created.
 wxString GetUserDataFolder(const wxString& programFolder);
 
-/// Full path of "Default Chart.ovs" in the per-user folder.
+/// The per-user folder as a message names it: the folder, or the usual
+/// place ("$HOME/.config/Orbivantelle") when there is none.
+wxString DescribeUserDataFolder(const wxString& programFolder);
+
+/// Full path of "Default Chart.ovs" in the per-user folder; "" when there is
+/// no per-user folder.
 wxString GetDefaultChartPath(const wxString& programFolder);
 
-/// Full path of "Default Configuration.ovc" in the per-user folder.
+/// Full path of "Default Configuration.ovc" in the per-user folder; "" when
+/// there is no per-user folder.
 wxString GetDefaultConfigurationPath(const wxString& programFolder);

@@ -12,7 +12,11 @@ int PlatformFamily();
 
 /// The per-user application-data folder without the product word:
 /// $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config when
-/// HOME is set and not empty; "" when neither is.
+/// HOME is set and not empty, else .config in the home folder that the
+/// password database gives the user; "" when none of them is there.
 std::string ApplicationDataFolder();
+
+/// How a message names the application-data folder when there is none.
+std::string UnknownApplicationDataFolder();
 
 } // namespace platform

@@ -111,13 +111,14 @@ void OrbivantFrame::WriteDefaultChartFile()
 void OrbivantFrame::ReadDefaultFiles()
 {
     const wxString folder = GetUserDataFolder(m_programFolder);
-    bool folderMade = wxDirExists(folder);
-    if (!folderMade) {
+    // No folder at all (no home folder): nothing is read or written.
+    bool folderMade = !folder.empty() && wxDirExists(folder);
+    if (!folderMade && !folder.empty()) {
         const wxLogNull quiet; // the message below says it instead
         folderMade = wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     }
     if (!folderMade) {
-        wxMessageBox(wxGetTranslation("Cannot create directory ") + folder +
+        wxMessageBox(wxGetTranslation("Cannot create directory ") + DescribeUserDataFolder(m_programFolder) +
                          wxGetTranslation(", thus cannot use a preferences file."),
                      "Error!", wxICON_ERROR | wxOK | wxCENTRE, this);
         return;
