@@ -2,13 +2,12 @@
 // and "." as the decimal point whatever the user's locale.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "dialogs/orb_text.h"
+#include "tests/support/test_locale.h"
 
 namespace {
 
@@ -56,37 +55,19 @@ TEST(OrbText, ConfirmedOrbsLieInZeroTo180AndOrbButtonsHaveNoBounds)
     EXPECT_EQ(StepOrbText("1e308", OrbStep::Double), "0.0");
 }
 
-/// Compiles a locale into a private folder (found through LOCPATH) when the
-/// machine has none installed that writes "," as its decimal point.
-bool CommaLocaleAvailable(const char* name)
-{
-    if (std::setlocale(LC_NUMERIC, name) != nullptr)
-        return true;
-    static std::string folder = "/tmp/ov_orb_locale_XXXXXX";
-    static const bool built = [] {
-        if (!mkdtemp(folder.data()))
-            return false;
-        const std::string command = "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
-        if (std::system(command.c_str()) != 0)
-            return false;
-        setenv("LOCPATH", folder.c_str(), 1);
-        return true;
-    }();
-    return built && std::setlocale(LC_NUMERIC, name) != nullptr;
-}
-
 TEST(OrbText, DecimalPointIsADotUnderACommaLocale)
 {
-    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-    if (!CommaLocaleAvailable("de_DE.UTF-8"))
-        GTEST_SKIP() << "no locale with a decimal comma";
-    const std::string comma = std::localeconv()->decimal_point;
-    const double fromText = ParseLeadingNumber("360.5").value_or(-1);
-    const wxString shown = FormatOneDecimal(0.5);
-    const wxString stepped = StepOrbText("2.5", OrbStep::PlusOne);
-    std::setlocale(LC_NUMERIC, before.c_str());
+    double fromText = -1;
+    wxString shown, stepped;
+    {
+        const ov_test::ScopedNumericLocale german("de_DE.UTF-8");
+        if (!german.UsesDecimalComma())
+            GTEST_SKIP() << "no locale with a decimal comma";
+        fromText = ParseLeadingNumber("360.5").value_or(-1);
+        shown = FormatOneDecimal(0.5);
+        stepped = StepOrbText("2.5", OrbStep::PlusOne);
+    }
 
-    ASSERT_EQ(comma, ",");
     EXPECT_DOUBLE_EQ(fromText, 360.5);
     EXPECT_EQ(shown, "0.5");
     EXPECT_EQ(stepped, "3.5");
