@@ -13,41 +13,32 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "SKIPPED: only root can start the program as a user without a password database entry"
   exit 77
 fi
-for tool in setpriv Xvfb xwininfo; do
+for tool in setpriv xwininfo; do
   if ! command -v "$tool" >/dev/null; then
     echo "FAILED: $tool is not installed (scripts/setup.sh installs it)"
     exit 1
   fi
 done
-uid=54321
-while getent passwd "$uid" >/dev/null || getent group "$uid" >/dev/null; do
-  uid=$((uid + 1))
-done
-
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir "$work/bin" "$work/cwd"
-cp "$program" "$work/bin/"
-chmod 755 "$work"
-chmod 777 "$work/bin" "$work/cwd"
-
-# Open to every local client: that user can read no X authority file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-  echo "FAILED: Xvfb did not start"
-  exit 1
+if [ "${2:-}" = "--inside" ]; then
+  # Within the X session: start the program as that user and watch it.
+  uid="$3" work="$4"
+else
+  uid=54321
+  while getent passwd "$uid" >/dev/null || getent group "$uid" >/dev/null; do
+    uid=$((uid + 1))
+  done
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  mkdir "$work/bin" "$work/cwd"
+  cp "$program" "$work/bin/"
+  chmod 755 "$work"
+  chmod 777 "$work/bin" "$work/cwd"
+  # A server of its own, which any local user may use: that user can read
+  # no X authority file.
+  "$(dirname "$0")/gui/x_session.sh" -s 1024x768 -- "$0" "$program" --inside "$uid" "$work"
+  exit $?
 fi
-display=":$(head -n1 "$work/display")"
+display="$DISPLAY"
 
 (cd "$work/cwd" && exec env -i PATH=/usr/bin:/bin DISPLAY="$display" \
   setpriv --reuid="$uid" --regid="$uid" --clear-groups \

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/settings.h>
@@ -20,20 +18,9 @@
 #include "shell/command_ids.h"
 #include "tests/dialogs/dialog_driver.h"
 #include "tests/gui/gui_test_support.h"
+#include "tests/gui/screen_capture.h"
 
 namespace {
-
-/// The pixels of a window as the screen shows them.
-wxImage Capture(const wxWindow* window)
-{
-    const wxRect r = window->GetScreenRect();
-    wxBitmap shot(r.width, r.height);
-    wxMemoryDC memory(shot);
-    wxScreenDC screen;
-    memory.Blit(0, 0, r.width, r.height, &screen, r.x, r.y);
-    memory.SelectObject(wxNullBitmap);
-    return shot.ConvertToImage();
-}
 
 bool IsInk(const wxImage& image, int x, int y)
 {
@@ -124,7 +111,7 @@ TEST_F(FindAspectsListsTest, EveryListShowsItsLongestEntryWholeBesideAScrollBar)
         // GTK animates the scrolling and then fades its scroll indicators.
         ov_test::PumpEvents(1500);
         if (const char* folder = std::getenv("OV_TEST_SHOTS"))
-            Capture(&d).SaveFile(wxString(folder) + "/find_aspects_dialog.png", wxBITMAP_TYPE_PNG);
+            ov_test::CaptureWindow(&d).SaveFile(wxString(folder) + "/find_aspects_dialog.png", wxBITMAP_TYPE_PNG);
         for (const Shown& shown : lists) {
             wxListBox* list = shown.list;
             SCOPED_TRACE("list " + std::to_string(list->GetId()));
@@ -135,7 +122,7 @@ TEST_F(FindAspectsListsTest, EveryListShowsItsLongestEntryWholeBesideAScrollBar)
 
             // On screen, scrolled to it, the longest entry is drawn whole, and
             // its text ends where a scroll bar shown beside it leaves it free.
-            const wxImage shot = Capture(list);
+            const wxImage shot = ov_test::CaptureWindow(list);
             if (const char* folder = std::getenv("OV_TEST_SHOTS"))
                 shot.SaveFile(wxString::Format("%s/find_aspects_list_%d.png", folder, list->GetId()),
                               wxBITMAP_TYPE_PNG);

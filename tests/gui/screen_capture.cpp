@@ -23,19 +23,18 @@ unsigned char Channel(unsigned long pixel, unsigned long mask)
     return static_cast<unsigned char>((pixel & mask) >> shift);
 }
 
-} // namespace
-
-wxImage CaptureClientArea(wxWindow* window)
+/// The pixels of a rectangle of the screen, given in the toolkit's logical
+/// pixels, at the screen's own resolution; the window's paints are flushed
+/// first.
+wxImage CaptureScreenRect(wxWindow* window, const wxRect& area)
 {
     // Paints still queued reach the server first.
     window->Refresh(false);
     window->Update();
     PumpEvents(100);
     const double scale = window->GetContentScaleFactor();
-    const wxPoint origin = window->ClientToScreen(wxPoint(0, 0));
-    const wxSize size = window->GetClientSize();
-    const int x = std::lround(origin.x * scale), y = std::lround(origin.y * scale);
-    const int w = std::lround(size.x * scale), h = std::lround(size.y * scale);
+    const int x = std::lround(area.x * scale), y = std::lround(area.y * scale);
+    const int w = std::lround(area.width * scale), h = std::lround(area.height * scale);
 
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr)
@@ -59,5 +58,14 @@ wxImage CaptureClientArea(wxWindow* window)
     XCloseDisplay(display);
     return image;
 }
+
+} // namespace
+
+wxImage CaptureClientArea(wxWindow* window)
+{
+    return CaptureScreenRect(window, wxRect(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize()));
+}
+
+wxImage CaptureWindow(wxWindow* window) { return CaptureScreenRect(window, window->GetScreenRect()); }
 
 } // namespace ov_test

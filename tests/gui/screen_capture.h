@@ -13,4 +13,7 @@ namespace ov_test {
 /// be read (off the screen).
 wxImage CaptureClientArea(wxWindow* window);
 
+/// The same for the whole window, its border included.
+wxImage CaptureWindow(wxWindow* window);
+
 } // namespace ov_test
